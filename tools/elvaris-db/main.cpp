@@ -1,0 +1,62 @@
+// elvaris-db: builds task databases from readable JSON and prints them back.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QStringList>
+#include <QTextStream>
+
+#include "db/Aufgabenquelle.h"
+#include "db/Fehler.h"
+
+namespace {
+
+const char* const kHilfe =
+    "Aufruf:\n"
+    "  elvaris-db build QUELLE.json ZIEL.ssw   Aufgabendatenbank aus JSON bauen\n"
+    "  elvaris-db dump DATENBANK [ZIEL.json]   Aufgabendatenbank als JSON ausgeben\n";
+
+int hilfe(QTextStream& err) {
+    err << kHilfe;
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        return hilfe(err);
+    }
+    const QString befehl = args.first();
+    try {
+        if (befehl == QLatin1String("build") && args.size() == 3) {
+            f_datenbankBauen(f_jsonLesen(args[1]), args[2]);
+            return 0;
+        }
+        if (befehl == QLatin1String("dump") && (args.size() == 2 || args.size() == 3)) {
+            const QByteArray json =
+                QJsonDocument(f_datenbankAuslesen(args[1])).toJson(QJsonDocument::Indented);
+            if (args.size() == 3) {
+                QFile f(args[2]);
+                if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(json) != json.size()) {
+                    throw Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(args[2]));
+                }
+            } else {
+                out << QString::fromUtf8(json);
+            }
+            return 0;
+        }
+        if (befehl == QLatin1String("--help") || befehl == QLatin1String("hilfe")) {
+            out << kHilfe;
+            return 0;
+        }
+    } catch (const Fehler& f) {
+        err << "elvaris-db: " << f.text() << '\n';
+        return 1;
+    }
+    return hilfe(err);
+}
