@@ -236,8 +236,8 @@ void aufgabenBauen(Database& db, const QJsonArray& aufgaben) {
                     break;
             }
         }
-        const int typ = a.value(QLatin1String("Grundtyp")).toInt(-1);
-        if (typ < 0 || typ > 5) {
+        const QJsonValue typ = a.value(QLatin1String("Grundtyp"));
+        if (!typ.isDouble() || typ.toInt(-1) < 0 || typ.toInt(-1) > 5) {
             fehler(wo, QStringLiteral("Grundtyp muss 0 bis 5 sein"));
         }
         rs->update();
@@ -341,7 +341,7 @@ QJsonArray aufgabenAuslesen(Database& db) {
                     }
                     break;
                 case Schema::Feldtyp::Ganzzahl:
-                    if (v.toLongLong() != 0) {
+                    if (v.toLongLong() != 0 || f.name == QLatin1String("Grundtyp")) {
                         a.insert(f.name, v.toLongLong());
                     }
                     break;
