@@ -90,6 +90,8 @@ std::unique_ptr<Database> Database::anlegen(const QString& pfad) {
         throw Fehler(QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(nativ(pfad)));
     }
     sqlite3_busy_timeout(db, 3000);
+    // Larger pages make the whole-table updates of every opening cheaper.
+    sqlite3_exec(db, "PRAGMA page_size = 8192", nullptr, nullptr, nullptr);
     return std::unique_ptr<Database>(new Database(pfad, Modus::Schreiben, db));
 }
 

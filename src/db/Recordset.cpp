@@ -142,7 +142,7 @@ bool erfuellt(const QVariant& wert, const JetSql::Kriterium& k) {
 }  // namespace
 
 Recordset::Recordset(Database& db, Art art, QString tabelle)
-    : m_db(db), m_art(art), m_tabelle(std::move(tabelle)) {}
+    : m_db(db), m_art(art), m_tabelle(std::move(tabelle)), m_sqlTabelle(JetSql::name(m_tabelle)) {}
 
 Recordset::~Recordset() = default;
 
@@ -170,6 +170,7 @@ void Recordset::ladeSchluessel(const QString& schluesselSql) {
         const int n = sqlite3_column_count(kopf.st());
         for (int i = 0; i < n; ++i) {
             m_felder << QString::fromUtf8(sqlite3_column_name(kopf.st(), i));
+            m_sqlNamen << JetSql::name(m_felder.last());
             m_index.insert(m_felder.last().toLower(), i);
         }
     }
@@ -187,7 +188,7 @@ void Recordset::leseAktuelleZeile() {
     if (bof() || eof()) {
         return;
     }
-    Anweisung a(m_db, QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(JetSql::name(m_tabelle)),
+    Anweisung a(m_db, QStringLiteral("SELECT * FROM ") + m_sqlTabelle + QStringLiteral(" WHERE rowid = ?"),
                 Anweisung::Cache::Ja);
     sqlite3_bind_int64(a.st(), 1, m_ids[static_cast<std::size_t>(m_pos)]);
     if (a.schritt()) {
@@ -337,47 +338,48 @@ void Recordset::update() {
     if (m_bearbeitung == Bearbeitung::Keine) {
         throw Fehler(QStringLiteral("Aktualisieren ohne Bearbeiten oder Hinzufügen."));
     }
-    QStringList namen;
-    std::vector<QVariant> werte;
+    // Only the fields set since edit() or addNew() are written.
+    std::vector<std::size_t> geaendert;
     for (std::size_t i = 0; i < m_puffer.size(); ++i) {
         if (m_geaendert[i]) {
-            namen << JetSql::name(m_felder[static_cast<qsizetype>(i)]);
-            werte.push_back(m_puffer[i]);
+            geaendert.push_back(i);
         }
     }
+    QString sql;
     if (m_bearbeitung == Bearbeitung::Aendern) {
-        if (!namen.isEmpty()) {
-            QStringList zuweisungen;
-            for (const QString& n : namen) {
-                zuweisungen << n + QStringLiteral(" = ?");
+        if (!geaendert.empty()) {
+            sql = QStringLiteral("UPDATE ") + m_sqlTabelle + QStringLiteral(" SET ");
+            for (std::size_t k = 0; k < geaendert.size(); ++k) {
+                sql += (k == 0 ? QString() : QStringLiteral(", ")) +
+                       m_sqlNamen[static_cast<qsizetype>(geaendert[k])] + QStringLiteral(" = ?");
             }
-            Anweisung a(m_db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                  .arg(JetSql::name(m_tabelle), zuweisungen.join(QStringLiteral(", "))),
-                        Anweisung::Cache::Ja);
-            int k = 1;
-            for (const QVariant& w : werte) {
-                binden(a.st(), k++, w);
+            sql += QStringLiteral(" WHERE rowid = ?");
+            Anweisung a(m_db, sql, Anweisung::Cache::Ja);
+            int n = 1;
+            for (std::size_t i : geaendert) {
+                binden(a.st(), n++, m_puffer[i]);
             }
-            sqlite3_bind_int64(a.st(), k, m_ids[static_cast<std::size_t>(m_pos)]);
+            sqlite3_bind_int64(a.st(), n, m_ids[static_cast<std::size_t>(m_pos)]);
             a.schritt();
         }
     } else {
-        QString sql;
-        if (namen.isEmpty()) {
-            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(JetSql::name(m_tabelle));
+        if (geaendert.empty()) {
+            sql = QStringLiteral("INSERT INTO ") + m_sqlTabelle + QStringLiteral(" DEFAULT VALUES");
         } else {
-            QStringList fragen;
-            for (qsizetype i = 0; i < namen.size(); ++i) {
-                fragen << QStringLiteral("?");
+            QString namen;
+            QString fragen;
+            for (std::size_t k = 0; k < geaendert.size(); ++k) {
+                namen += (k == 0 ? QString() : QStringLiteral(", ")) +
+                         m_sqlNamen[static_cast<qsizetype>(geaendert[k])];
+                fragen += k == 0 ? QStringLiteral("?") : QStringLiteral(", ?");
             }
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(JetSql::name(m_tabelle), namen.join(QStringLiteral(", ")),
-                           fragen.join(QStringLiteral(", ")));
+            sql = QStringLiteral("INSERT INTO ") + m_sqlTabelle + QStringLiteral(" (") + namen +
+                  QStringLiteral(") VALUES (") + fragen + QLatin1Char(')');
         }
         Anweisung a(m_db, sql, Anweisung::Cache::Ja);
-        int k = 1;
-        for (const QVariant& w : werte) {
-            binden(a.st(), k++, w);
+        int n = 1;
+        for (std::size_t i : geaendert) {
+            binden(a.st(), n++, m_puffer[i]);
         }
         a.schritt();
         // A new row joins the key set at its end; the current row stays current.
@@ -401,7 +403,7 @@ void Recordset::deleteRow() {
     if (m_geloescht || bof() || eof()) {
         throw Fehler(QStringLiteral("Kein aktueller Datensatz."));
     }
-    Anweisung a(m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(JetSql::name(m_tabelle)),
+    Anweisung a(m_db, QStringLiteral("DELETE FROM ") + m_sqlTabelle + QStringLiteral(" WHERE rowid = ?"),
                 Anweisung::Cache::Ja);
     sqlite3_bind_int64(a.st(), 1, m_ids[static_cast<std::size_t>(m_pos)]);
     a.schritt();

@@ -71,6 +71,8 @@ private:
     Art m_art;
     QString m_tabelle;
     QStringList m_felder;
+    QStringList m_sqlNamen;  // the field names quoted for SQLite, same order
+    QString m_sqlTabelle;
     QHash<QString, int> m_index;  // lower-case name -> column
 
     qsizetype m_pos = -1;

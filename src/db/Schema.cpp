@@ -116,6 +116,11 @@ void aufgabendatenbankAnlegen(Database& db) {
     for (const QString& tabelle : {kAufgaben, kThemen, kEinheiten, kGrunddaten, kZugang}) {
         db.ausfuehrenNativ(tabelleAnlegenSql(tabelle));
     }
+    // The keyword lists are built from DISTINCT queries at every opening; indexes spare the
+    // sort of the whole table. Updates of other fields leave them untouched.
+    for (int i = 1; i <= 4; ++i) {
+        db.ausfuehrenNativ(QStringLiteral("CREATE INDEX \"stichwort%1\" ON \"01\" (Stichwort%1)").arg(i));
+    }
     leereZeilen(db, kGrunddaten, kGrunddatenZeilen);
     leereZeilen(db, kZugang, kZugangZeilen);
     t.bestaetigen();

@@ -5,6 +5,7 @@
 void Themenbaum::leeren() {
     m_knoten.clear();
     m_oberste.clear();
+    m_nachSchluessel.clear();
 }
 
 int Themenbaum::neu(const QString& schluessel, const QString& text, int bild, int eltern) {
@@ -13,7 +14,9 @@ int Themenbaum::neu(const QString& schluessel, const QString& text, int bild, in
                          .arg(schluessel));
     }
     m_knoten.push_back({schluessel, text, bild, eltern, {}});
-    return static_cast<int>(m_knoten.size()) - 1;
+    const int index = static_cast<int>(m_knoten.size()) - 1;
+    m_nachSchluessel.insert(schluessel, index);
+    return index;
 }
 
 void Themenbaum::wurzelHinzufuegen(const QString& schluessel, const QString& text) {
@@ -53,12 +56,8 @@ std::vector<const Themenknoten*> Themenbaum::inReihenfolge() const {
 }
 
 const Themenknoten* Themenbaum::knoten(const QString& schluessel) const {
-    for (const Themenknoten& k : m_knoten) {
-        if (k.schluessel == schluessel) {
-            return &k;
-        }
-    }
-    return nullptr;
+    const auto it = m_nachSchluessel.constFind(schluessel);
+    return it == m_nachSchluessel.constEnd() ? nullptr : &m_knoten[static_cast<std::size_t>(*it)];
 }
 
 Themenknoten* Themenbaum::knoten(const QString& schluessel) {

@@ -5,6 +5,7 @@
 // Keys follow the database's topic slots: "root", i & "H", i & j & "T", i & j & k & "U".
 // Their lengths (2, 3, 4 characters) tell the level.
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -40,4 +41,5 @@ private:
     int neu(const QString& schluessel, const QString& text, int bild, int eltern);
     std::vector<Themenknoten> m_knoten;
     std::vector<int> m_oberste;
+    QHash<QString, int> m_nachSchluessel;
 };
