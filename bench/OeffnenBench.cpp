@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 
 #include "app/AppState.h"
-#include "db/Aufgabenquelle.h"
 #include "db/Aufgabendatenbank.h"
+#include "db/Aufgabenquelle.h"
 #include "ui/Dialoge.h"
 #include "ui/Zufall.h"
 
@@ -19,11 +19,17 @@ class StumpfeDialoge : public Dialoge {
 public:
     void meldung(const QString&, const QString&) override { ++meldungen; }
     bool frage(const QString&, const QString&) override { return false; }
-    std::optional<QString> eingabe(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> eingabe(const QString&, const QString&, const QString&) override {
+        return {};
+    }
     std::optional<QString> dateiOeffnen(const QString&, const QString&, const QString&,
-                                        const QString&) override { return {}; }
+                                        const QString&) override {
+        return {};
+    }
     std::optional<QString> dateiSpeichern(const QString&, const QString&, const QString&,
-                                          const QString&) override { return {}; }
+                                          const QString&) override {
+        return {};
+    }
     std::optional<QString> ordnerWaehlen(const QString&, const QString&) override { return {}; }
     int meldungen = 0;
 };
@@ -40,14 +46,17 @@ QJsonObject grosseQuelle(int anzahl) {
             teile.append(QJsonObject{{"name", QStringLiteral("Teilgebiet %1.%2").arg(i).arg(j)},
                                      {"themen", unter}});
         }
-        themen.append(QJsonObject{{"name", QStringLiteral("Hauptgebiet %1").arg(i)}, {"teilgebiete", teile}});
+        themen.append(
+            QJsonObject{{"name", QStringLiteral("Hauptgebiet %1").arg(i)}, {"teilgebiete", teile}});
     }
     QJsonArray aufgaben;
     for (int n = 0; n < anzahl; ++n) {
         aufgaben.append(QJsonObject{
             {"freieantwort", QStringLiteral("T%1").arg(n, 5, 10, QLatin1Char('0'))},
             {"Grundtyp", n % 6},
-            {"Aufgabe", QStringLiteral("{\\rtf1\\ansi Aufgabe %1 mit etwas Text zum Ohmschen Gesetz.\\par}").arg(n)},
+            {"Aufgabe",
+             QStringLiteral("{\\rtf1\\ansi Aufgabe %1 mit etwas Text zum Ohmschen Gesetz.\\par}")
+                 .arg(n)},
             {"Antwort1", "mA"},
             {"Ergebnis1", 25.5},
             {"Stichwort1", QStringLiteral("Stichwort %1").arg(n % 300)},
@@ -113,7 +122,11 @@ BENCHMARK(BM_Einzeln<0>)->Name("BM_Stichwortlisten")->Arg(10000)->Unit(benchmark
 BENCHMARK(BM_Einzeln<1>)->Name("BM_Themenbaum")->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Einzeln<2>)->Name("BM_Grunddatenlesen")->Arg(10000)->Unit(benchmark::kMillisecond);
 
-BENCHMARK(BM_DatenbankOeffnen)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DatenbankOeffnen)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

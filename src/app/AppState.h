@@ -36,7 +36,8 @@ struct Grunddaten {
 };
 
 struct AppState {
-    static inline const QString kStandardauswahl = QStringLiteral("SELECT * FROM 01 ORDER BY webtask");
+    static inline const QString kStandardauswahl =
+        QStringLiteral("SELECT * FROM 01 ORDER BY webtask");
 
     QString s_startpfad;
     QString s_datenbank;

@@ -21,7 +21,8 @@ Laufwerksklasse f_laufwerksklasse(const Laufwerk& lw) {
         return Laufwerksklasse::NichtNutzbar;
     }
     const QString fs = lw.dateisystem.toLower();
-    if (lw.volumename.startsWith(QLatin1String("Audio CD")) || fs.startsWith(QLatin1String("cdda"))) {
+    if (lw.volumename.startsWith(QLatin1String("Audio CD")) ||
+        fs.startsWith(QLatin1String("cdda"))) {
         return Laufwerksklasse::AudioCd;
     }
     if (fs.startsWith(QLatin1String("cdfs")) || fs == QLatin1String("iso9660") ||

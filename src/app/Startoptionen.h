@@ -6,9 +6,9 @@
 #include <optional>
 
 struct Startoptionen {
-    QString datenbank;     // absolute, or empty
-    QString arbeitsordner; // absolute, or empty for the current folder
-    QString screenshot;    // PNG to write, or empty
+    QString datenbank;      // absolute, or empty
+    QString arbeitsordner;  // absolute, or empty for the current folder
+    QString screenshot;     // PNG to write, or empty
 };
 
 // Parses the arguments (without the program name); relative paths are taken from `basis`.

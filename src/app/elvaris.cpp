@@ -1,13 +1,13 @@
 #include "app/elvaris.h"
 
 #include <QAction>
+#include <QAudioDevice>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMenuBar>
 #include <QPainter>
@@ -90,8 +90,7 @@ elvaris::Umgebung elvaris::echteUmgebung() {
     return {f_laufwerke, [] { return !QMediaDevices::audioOutputs().isEmpty(); }};
 }
 
-elvaris::elvaris(AppState& st, Dialoge& dialoge, Zufall& zufall, Umgebung umgebung,
-                 QWidget* eltern)
+elvaris::elvaris(AppState& st, Dialoge& dialoge, Zufall& zufall, Umgebung umgebung, QWidget* eltern)
     : QMainWindow(eltern),
       m_st(st),
       m_dialoge(dialoge),
@@ -141,7 +140,8 @@ void elvaris::statusZeigen() {
     if (!m_st.grunddaten.s_fach.isEmpty()) {
         text += QStringLiteral("   Fach: %1").arg(m_st.grunddaten.s_fach);
     }
-    text += QStringLiteral("   Stichworte: %1").arg(std::max<qsizetype>(0, m_st.stichwortliste.size() - 1));
+    text += QStringLiteral("   Stichworte: %1")
+                .arg(std::max<qsizetype>(0, m_st.stichwortliste.size() - 1));
     m_status->setText(text);
 }
 
@@ -193,10 +193,9 @@ void elvaris::starten(const QString& startpfad) {
 }
 
 void elvaris::oeffnenBefehl() {
-    const auto pfad = m_dialoge.dateiOeffnen(QStringLiteral("Datenbank öffnen"),
-                                             QStringLiteral("*.ssw"),
-                                             QStringLiteral("Daten (*.ssw)|*.ssw"),
-                                             m_st.s_startpfad);
+    const auto pfad =
+        m_dialoge.dateiOeffnen(QStringLiteral("Datenbank öffnen"), QStringLiteral("*.ssw"),
+                               QStringLiteral("Daten (*.ssw)|*.ssw"), m_st.s_startpfad);
     if (!pfad) {
         return;
     }

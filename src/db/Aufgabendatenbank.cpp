@@ -121,8 +121,9 @@ bool f_themenbaum(AppState& st, Dialoge& dialoge) {
                 baum.kindHinzufuegen(h, t, st.s_teilgebiet[i][j], 1);
                 for (int k = 0; k <= 9; ++k) {
                     if (frei(st.s_untergebiet[i][j][k])) {
-                        baum.kindHinzufuegen(t, QString::number(i) + QString::number(j) +
-                                                    QString::number(k) + QLatin1Char('U'),
+                        baum.kindHinzufuegen(t,
+                                             QString::number(i) + QString::number(j) +
+                                                 QString::number(k) + QLatin1Char('U'),
                                              st.s_untergebiet[i][j][k], 1);
                     }
                 }
@@ -151,11 +152,13 @@ bool f_stichwortlisten(AppState& st, Zufall& zufall, Dialoge& dialoge) {
     try {
         auto db = Database::oeffnen(st.s_datenbank);
         const int typ = st.grunddaten.b_datenbanktyp;
-        QString sql = QStringLiteral("SELECT DISTINCT Stichwort1 as gezeit from 01 Where Stichwort1 <>''") +
-                      QStringLiteral(" UNION SELECT DISTINCT Stichwort2  from 01 Where Stichwort2 <> ''") +
-                      QStringLiteral(" UNION SELECT DISTINCT Stichwort3  from 01 Where Stichwort3 <> ''");
+        QString sql =
+            QStringLiteral("SELECT DISTINCT Stichwort1 as gezeit from 01 Where Stichwort1 <>''") +
+            QStringLiteral(" UNION SELECT DISTINCT Stichwort2  from 01 Where Stichwort2 <> ''") +
+            QStringLiteral(" UNION SELECT DISTINCT Stichwort3  from 01 Where Stichwort3 <> ''");
         if (typ == 1 || typ == 2) {
-            sql += QStringLiteral(" UNION SELECT DISTINCT Stichwort4  from 01 Where Stichwort4 <> ''");
+            sql +=
+                QStringLiteral(" UNION SELECT DISTINCT Stichwort4  from 01 Where Stichwort4 <> ''");
         }
 
         // The keyword list box sorts its entries without regard to case, as the user reads.
@@ -173,7 +176,8 @@ bool f_stichwortlisten(AppState& st, Zufall& zufall, Dialoge& dialoge) {
         if (typ == 3 || typ == 4) {
             st.tourliste.clear();
             auto touren = db->oeffneRecordset(
-                QStringLiteral("SELECT DISTINCT Stichwort4  as gezeit from 01 Where Stichwort4 <> ''"),
+                QStringLiteral(
+                    "SELECT DISTINCT Stichwort4  as gezeit from 01 Where Stichwort4 <> ''"),
                 Database::Art::Snapshot);
             if (!touren->findFirst(QStringLiteral("[gezeit] <>'' "))) {
                 return true;

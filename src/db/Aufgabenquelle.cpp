@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <array>
+#include <functional>
 
 #include "db/Database.h"
 #include "db/Fehler.h"
@@ -24,11 +25,11 @@ struct Grundzeile {
     const char* schluessel;
 };
 constexpr std::array<Grundzeile, 21> kGrundzeilen = {{
-    {1, "fach"},          {14, "titel"},          {15, "typ"},          {16, "kennung2"},
-    {17, "cdbilder"},     {18, "pfadbilder"},     {19, "cdton"},        {20, "pfadton"},
-    {21, "cdvideo"},      {22, "pfadvideo"},      {23, "cdanimation"},  {24, "pfadanimation"},
-    {25, "cdhtml"},       {26, "pfadhtml"},       {27, "pfaddateien"},  {28, "anrede"},
-    {29, "name"},         {30, "vorname"},        {31, "geburtsdatum"}, {32, "zeile32"},
+    {1, "fach"},      {14, "titel"},      {15, "typ"},          {16, "kennung2"},
+    {17, "cdbilder"}, {18, "pfadbilder"}, {19, "cdton"},        {20, "pfadton"},
+    {21, "cdvideo"},  {22, "pfadvideo"},  {23, "cdanimation"},  {24, "pfadanimation"},
+    {25, "cdhtml"},   {26, "pfadhtml"},   {27, "pfaddateien"},  {28, "anrede"},
+    {29, "name"},     {30, "vorname"},    {31, "geburtsdatum"}, {32, "zeile32"},
     {33, "zeile33"},
 }};
 
@@ -89,7 +90,8 @@ void grunddatenBauen(Database& db, const QJsonObject& g) {
             textVon(g.value(QLatin1String(z.schluessel)),
                     QStringLiteral("grunddaten.%1").arg(QLatin1String(z.schluessel)));
     }
-    for (const auto& [schluessel, erste] : {std::pair{"notengrenze", 2}, std::pair{"notengrenze2", 8}}) {
+    for (const auto& [schluessel, erste] :
+         {std::pair{"notengrenze", 2}, std::pair{"notengrenze2", 8}}) {
         const QJsonValue v = g.value(QLatin1String(schluessel));
         if (v.isUndefined()) {
             continue;
@@ -105,12 +107,14 @@ void grunddatenBauen(Database& db, const QJsonObject& g) {
         }
     }
     for (auto it = g.begin(); it != g.end(); ++it) {
-        bool bekannt = it.key() == QLatin1String("notengrenze") || it.key() == QLatin1String("notengrenze2");
+        bool bekannt =
+            it.key() == QLatin1String("notengrenze") || it.key() == QLatin1String("notengrenze2");
         for (const Grundzeile& z : kGrundzeilen) {
             bekannt = bekannt || it.key() == QLatin1String(z.schluessel);
         }
         if (!bekannt) {
-            fehler(QStringLiteral("grunddaten"), QStringLiteral("unbekannter Eintrag %1").arg(it.key()));
+            fehler(QStringLiteral("grunddaten"),
+                   QStringLiteral("unbekannter Eintrag %1").arg(it.key()));
         }
     }
     auto rs = db.oeffneRecordset(Schema::kGrunddaten, Database::Art::Dynaset);
@@ -258,7 +262,8 @@ QJsonObject grunddatenAuslesen(Database& db) {
             g.insert(QLatin1String(gz.schluessel), t);
         }
     }
-    for (const auto& [schluessel, erste] : {std::pair{"notengrenze", 2}, std::pair{"notengrenze2", 8}}) {
+    for (const auto& [schluessel, erste] :
+         {std::pair{"notengrenze", 2}, std::pair{"notengrenze2", 8}}) {
         QJsonArray a;
         bool leer = true;
         for (int k = 0; k < 6; ++k) {
@@ -357,6 +362,32 @@ QJsonArray aufgabenAuslesen(Database& db) {
     return aufgaben;
 }
 
+// Builds a new database beside the target and renames it over the target only when it is
+// complete, so a failure leaves an earlier file as it was.
+void neueDatei(const QString& ziel, const std::function<void(Database&)>& fuellen) {
+    const QFileInfo zielInfo(ziel);
+    if (!zielInfo.absoluteDir().exists()) {
+        throw Fehler(QStringLiteral("Der Ordner %1 existiert nicht.")
+                         .arg(QDir::toNativeSeparators(zielInfo.absolutePath())));
+    }
+    const QString temp = zielInfo.absoluteFilePath() + QStringLiteral(".entsteht");
+    QFile::remove(temp);
+    try {
+        {
+            auto db = Database::anlegen(temp);
+            fuellen(*db);
+        }
+        QFile::remove(ziel);
+        if (!QFile::rename(temp, ziel)) {
+            throw Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.")
+                             .arg(QDir::toNativeSeparators(ziel)));
+        }
+    } catch (...) {
+        QFile::remove(temp);
+        throw;
+    }
+}
+
 }  // namespace
 
 QJsonObject f_jsonLesen(const QString& datei) {
@@ -386,66 +417,52 @@ QJsonObject f_jsonLesen(const QString& datei) {
 void f_datenbankBauen(const QJsonObject& quelle, const QString& ziel) {
     for (auto it = quelle.begin(); it != quelle.end(); ++it) {
         static const QStringList kBekannt = {
-            QStringLiteral("format"),     QStringLiteral("datenbanktyp"),
-            QStringLiteral("letztenote"), QStringLiteral("zugang"),
-            QStringLiteral("historie"),   QStringLiteral("grunddaten"),
-            QStringLiteral("themen"),     QStringLiteral("einheiten"),
-            QStringLiteral("aufgaben")};
+            QStringLiteral("format"), QStringLiteral("datenbanktyp"), QStringLiteral("letztenote"),
+            QStringLiteral("zugang"), QStringLiteral("historie"),     QStringLiteral("grunddaten"),
+            QStringLiteral("themen"), QStringLiteral("einheiten"),    QStringLiteral("aufgaben")};
         if (!kBekannt.contains(it.key())) {
-            fehler(QStringLiteral("Quelle"), QStringLiteral("unbekannter Eintrag %1").arg(it.key()));
+            fehler(QStringLiteral("Quelle"),
+                   QStringLiteral("unbekannter Eintrag %1").arg(it.key()));
         }
     }
-    const QFileInfo zielInfo(ziel);
-    if (!zielInfo.absoluteDir().exists()) {
-        throw Fehler(QStringLiteral("Der Ordner %1 existiert nicht.")
-                         .arg(QDir::toNativeSeparators(zielInfo.absolutePath())));
-    }
-    const QString temp = zielInfo.absoluteFilePath() + QStringLiteral(".entsteht");
-    QFile::remove(temp);
-    try {
-        {
-            auto db = Database::anlegen(temp);
-            Schema::aufgabendatenbankAnlegen(*db);
-            Transaktion t(*db);
-            grunddatenBauen(*db, quelle.value(QLatin1String("grunddaten")).toObject());
-            themenBauen(*db, quelle.value(QLatin1String("themen")).toArray());
-            auto einheiten = db->oeffneRecordset(Schema::kEinheiten, Database::Art::Dynaset);
-            const QJsonArray gruppen = quelle.value(QLatin1String("einheiten")).toArray();
-            if (gruppen.size() > 255) {
-                fehler(QStringLiteral("einheiten"), QStringLiteral("höchstens 255 Gruppen"));
-            }
-            for (int g = 0; g < gruppen.size(); ++g) {
-                einheiten->addNew();
-                einheiten->setFeld(Schema::kEinheitenfeld,
-                                   f_verschluesseln(textVon(gruppen[g], QStringLiteral("einheiten[%1]").arg(g))));
-                einheiten->update();
-            }
-            const auto zugangszeile = [&](int zeile, const char* schluessel, bool verschluesselt) {
-                const QString wert = textVon(quelle.value(QLatin1String(schluessel)),
-                                             QLatin1String(schluessel));
-                zeileSetzen(*db, Schema::kZugang, Schema::kZugangsfeld, zeile,
-                            verschluesselt ? f_verschluesseln(wert) : wert);
-            };
-            zugangszeile(kZeileZugang, "zugang", true);
-            zugangszeile(kZeileTyp, "datenbanktyp", false);
-            zugangszeile(kZeileLetzteNote, "letztenote", false);
-            const QString historie = textVon(quelle.value(QLatin1String("historie")),
-                                             QStringLiteral("historie"));
-            if (!historie.isEmpty()) {
-                zeileSetzen(*db, Schema::kZugang, Schema::kHistorienfeld, 1, f_verschluesseln(historie));
-            }
-            aufgabenBauen(*db, quelle.value(QLatin1String("aufgaben")).toArray());
-            t.bestaetigen();
+    neueDatei(ziel, [&](Database& db) {
+        Schema::aufgabendatenbankAnlegen(db);
+        Transaktion t(db);
+        grunddatenBauen(db, quelle.value(QLatin1String("grunddaten")).toObject());
+        themenBauen(db, quelle.value(QLatin1String("themen")).toArray());
+        auto einheiten = db.oeffneRecordset(Schema::kEinheiten, Database::Art::Dynaset);
+        const QJsonArray gruppen = quelle.value(QLatin1String("einheiten")).toArray();
+        if (gruppen.size() > 255) {
+            fehler(QStringLiteral("einheiten"), QStringLiteral("höchstens 255 Gruppen"));
         }
-        QFile::remove(ziel);
-        if (!QFile::rename(temp, ziel)) {
-            throw Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.")
-                             .arg(QDir::toNativeSeparators(ziel)));
+        for (int g = 0; g < gruppen.size(); ++g) {
+            einheiten->addNew();
+            einheiten->setFeld(
+                Schema::kEinheitenfeld,
+                f_verschluesseln(textVon(gruppen[g], QStringLiteral("einheiten[%1]").arg(g))));
+            einheiten->update();
         }
-    } catch (...) {
-        QFile::remove(temp);
-        throw;
-    }
+        const auto zugangszeile = [&](int zeile, const char* schluessel, bool verschluesselt) {
+            const QString wert =
+                textVon(quelle.value(QLatin1String(schluessel)), QLatin1String(schluessel));
+            zeileSetzen(db, Schema::kZugang, Schema::kZugangsfeld, zeile,
+                        verschluesselt ? f_verschluesseln(wert) : wert);
+        };
+        zugangszeile(kZeileZugang, "zugang", true);
+        zugangszeile(kZeileTyp, "datenbanktyp", false);
+        zugangszeile(kZeileLetzteNote, "letztenote", false);
+        const QString historie =
+            textVon(quelle.value(QLatin1String("historie")), QStringLiteral("historie"));
+        if (!historie.isEmpty()) {
+            zeileSetzen(db, Schema::kZugang, Schema::kHistorienfeld, 1, f_verschluesseln(historie));
+        }
+        aufgabenBauen(db, quelle.value(QLatin1String("aufgaben")).toArray());
+        t.bestaetigen();
+    });
+}
+
+void f_pruefungsvorlageBauen(const QString& ziel) {
+    neueDatei(ziel, [](Database& db) { Schema::pruefungsvorlageAnlegen(db); });
 }
 
 QJsonObject f_datenbankAuslesen(const QString& pfad) {

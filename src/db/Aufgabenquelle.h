@@ -9,6 +9,8 @@
 // Builds a new task database file from a JSON source. The file is written beside the target
 // and renamed over it only when complete. Throws Fehler with the place of a fault.
 void f_datenbankBauen(const QJsonObject& quelle, const QString& ziel);
+// Writes an empty exam template (table 01 and the access table), replacing the target whole.
+void f_pruefungsvorlageBauen(const QString& ziel);
 // Reads a task database back into the JSON form. Throws Fehler.
 QJsonObject f_datenbankAuslesen(const QString& pfad);
 

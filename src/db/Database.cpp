@@ -111,11 +111,11 @@ void Database::fehler(const QString& was) const {
     } else if (code == SQLITE_READONLY) {
         meldung = QStringLiteral("Die Datenbank %1 ist schreibgeschützt.").arg(nativ(m_pfad));
     } else if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
-        meldung = QStringLiteral("Die Datenbank %1 wird gerade anderweitig benutzt.")
-                      .arg(nativ(m_pfad));
+        meldung =
+            QStringLiteral("Die Datenbank %1 wird gerade anderweitig benutzt.").arg(nativ(m_pfad));
     } else if (code == SQLITE_FULL || code == SQLITE_IOERR) {
-        meldung = QStringLiteral("Die Datenbank %1 kann nicht geschrieben werden.")
-                      .arg(nativ(m_pfad));
+        meldung =
+            QStringLiteral("Die Datenbank %1 kann nicht geschrieben werden.").arg(nativ(m_pfad));
     } else {
         meldung = QStringLiteral("Datenbankfehler in %1: %2").arg(nativ(m_pfad), text);
     }
@@ -176,9 +176,8 @@ int Database::ausfuehren(const QString& jet) {
 void Database::selectInto(const QString& quellSql, const QString& quellTabelle,
                           const QString& zielDatei, const QString& zielTabelle) {
     if (!QFileInfo::exists(zielDatei) || !istDatenbankdatei(zielDatei)) {
-        throw Fehler(
-            QStringLiteral("Die Zieldatenbank %1 fehlt oder ist keine Elvaris-Datenbank.")
-                .arg(nativ(zielDatei)));
+        throw Fehler(QStringLiteral("Die Zieldatenbank %1 fehlt oder ist keine Elvaris-Datenbank.")
+                         .arg(nativ(zielDatei)));
     }
     // The copy gets the source table's own definition, so types and collation stay.
     sqlite3_stmt* st = nullptr;
@@ -201,12 +200,14 @@ void Database::selectInto(const QString& quellSql, const QString& quellTabelle,
                          .arg(quellTabelle, nativ(m_pfad)));
     }
 
-    einfach(*this, QStringLiteral("ATTACH DATABASE %1 AS ziel").arg(JetSql::textLiteral(zielDatei)));
+    einfach(*this,
+            QStringLiteral("ATTACH DATABASE %1 AS ziel").arg(JetSql::textLiteral(zielDatei)));
     try {
         Transaktion t(*this);
         einfach(*this, QStringLiteral("CREATE TABLE ziel.%1 %2")
                            .arg(JetSql::name(zielTabelle), definition.mid(klammer)));
-        einfach(*this, QStringLiteral("INSERT INTO ziel.%1 %2").arg(JetSql::name(zielTabelle), quellSql));
+        einfach(*this,
+                QStringLiteral("INSERT INTO ziel.%1 %2").arg(JetSql::name(zielTabelle), quellSql));
         t.bestaetigen();
     } catch (...) {
         sqlite3_exec(m_db, "DETACH DATABASE ziel", nullptr, nullptr, nullptr);
@@ -244,7 +245,8 @@ std::unique_ptr<Recordset> Database::oeffneRecordset(const QString& quelle, Art 
                              .arg(tabelle, nativ(m_pfad)));
         }
         sql = QStringLiteral("SELECT * FROM %1").arg(JetSql::name(tabelle));
-        schluessel = QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(JetSql::name(tabelle));
+        schluessel =
+            QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(JetSql::name(tabelle));
     } else {
         const JetSql::Anweisung a = JetSql::uebersetzen(quelle);
         if (a.art != JetSql::Anweisung::Art::Abfrage) {
@@ -255,10 +257,8 @@ std::unique_ptr<Recordset> Database::oeffneRecordset(const QString& quelle, Art 
         schluessel = a.schluesselSql;
         tabelle = a.tabelle;
     }
-    std::unique_ptr<Recordset> rs(
-        new Recordset(*this, art == Art::Dynaset ? Recordset::Art::Dynaset
-                                                 : Recordset::Art::Snapshot,
-                      tabelle));
+    std::unique_ptr<Recordset> rs(new Recordset(
+        *this, art == Art::Dynaset ? Recordset::Art::Dynaset : Recordset::Art::Snapshot, tabelle));
     if (art == Art::Dynaset) {
         if (schluessel.isEmpty()) {
             throw Fehler(QStringLiteral("Diese Abfrage kann nicht bearbeitet werden: %1")

@@ -118,8 +118,7 @@ bool istGueltigerTabellenname(const QString& t) {
 }
 
 bool istBezeichner(const QString& w) {
-    static const QRegularExpression kMuster(
-        QStringLiteral("^[\\p{L}_][\\p{L}\\p{N}_]*$"));
+    static const QRegularExpression kMuster(QStringLiteral("^[\\p{L}_][\\p{L}\\p{N}_]*$"));
     return kMuster.match(w).hasMatch();
 }
 

@@ -26,14 +26,14 @@ QString f_logzeile(Zufall& zufall, const QDateTime& zeitpunkt, const QString& er
         zeile.append(QChar(static_cast<char16_t>(ganzzahl(30.0 * zufall.naechste() + 64.0))));
     }
     zeile += QStringLiteral("//") + zeitpunkt.toString(QStringLiteral("dd.MM.yyyy")) +
-             QLatin1Char(':') + zeitpunkt.toString(QStringLiteral("HH:mm:ss")) +
-             QLatin1Char(':') + ereignis;
+             QLatin1Char(':') + zeitpunkt.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(':') +
+             ereignis;
     return zeile;
 }
 
 void f_log(const QString& startpfad, Zufall& zufall, const QString& ereignis) {
-    const QString zeile = f_logverschluesseln(f_logzeile(zufall, QDateTime::currentDateTime(),
-                                                         ereignis));
+    const QString zeile =
+        f_logverschluesseln(f_logzeile(zufall, QDateTime::currentDateTime(), ereignis));
     QFile datei(f_logdatei(startpfad));
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Append)) {
         throw Fehler(QStringLiteral("Das Protokoll %1 kann nicht geschrieben werden.")

@@ -17,9 +17,9 @@ QVariant spalte(sqlite3_stmt* st, int i) {
         case SQLITE_FLOAT:
             return QVariant(sqlite3_column_double(st, i));
         case SQLITE_TEXT:
-            return QVariant(QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
-                sqlite3_column_bytes(st, i)));
+            return QVariant(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
+                                  sqlite3_column_bytes(st, i)));
         case SQLITE_BLOB:
             return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(st, i)),
                                        sqlite3_column_bytes(st, i)));
@@ -166,7 +166,8 @@ void Recordset::ladeSnapshot(const QString& sql) {
 
 void Recordset::ladeSchluessel(const QString& schluesselSql) {
     {
-        Anweisung kopf(m_db, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(JetSql::name(m_tabelle)));
+        Anweisung kopf(m_db,
+                       QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(JetSql::name(m_tabelle)));
         const int n = sqlite3_column_count(kopf.st());
         for (int i = 0; i < n; ++i) {
             m_felder << QString::fromUtf8(sqlite3_column_name(kopf.st(), i));
@@ -188,8 +189,9 @@ void Recordset::leseAktuelleZeile() {
     if (bof() || eof()) {
         return;
     }
-    Anweisung a(m_db, QStringLiteral("SELECT * FROM ") + m_sqlTabelle + QStringLiteral(" WHERE rowid = ?"),
-                Anweisung::Cache::Ja);
+    Anweisung a(
+        m_db, QStringLiteral("SELECT * FROM ") + m_sqlTabelle + QStringLiteral(" WHERE rowid = ?"),
+        Anweisung::Cache::Ja);
     sqlite3_bind_int64(a.st(), 1, m_ids[static_cast<std::size_t>(m_pos)]);
     if (a.schritt()) {
         for (int i = 0; i < m_felder.size(); ++i) {
@@ -287,7 +289,8 @@ bool Recordset::hatFeld(const QString& feld) const {
 
 QVariant Recordset::feld(const QString& name) const {
     const auto i = static_cast<std::size_t>(feldIndex(name));
-    if (m_bearbeitung != Bearbeitung::Keine && (m_geaendert[i] || m_bearbeitung == Bearbeitung::Neu)) {
+    if (m_bearbeitung != Bearbeitung::Keine &&
+        (m_geaendert[i] || m_bearbeitung == Bearbeitung::Neu)) {
         return m_puffer[i];
     }
     if (m_geloescht || bof() || eof()) {
@@ -403,7 +406,8 @@ void Recordset::deleteRow() {
     if (m_geloescht || bof() || eof()) {
         throw Fehler(QStringLiteral("Kein aktueller Datensatz."));
     }
-    Anweisung a(m_db, QStringLiteral("DELETE FROM ") + m_sqlTabelle + QStringLiteral(" WHERE rowid = ?"),
+    Anweisung a(m_db,
+                QStringLiteral("DELETE FROM ") + m_sqlTabelle + QStringLiteral(" WHERE rowid = ?"),
                 Anweisung::Cache::Ja);
     sqlite3_bind_int64(a.st(), 1, m_ids[static_cast<std::size_t>(m_pos)]);
     a.schritt();

@@ -93,8 +93,7 @@ const std::vector<Feld>& aufgabenfelder() {
             feld(f, b + QLatin1Char('h'), Feldtyp::Ganzzahl);
         }
         for (const char* name : {"Wave", "Avi", "Hypertext", "Hypertextpfad", "Animation",
-                                 "Animationspfad", "Loesung", "Parameter", "Notiz",
-                                 "Schluessel"}) {
+                                 "Animationspfad", "Loesung", "Parameter", "Notiz", "Schluessel"}) {
             feld(f, QString::fromLatin1(name), Feldtyp::Text);
         }
         return f;
@@ -119,7 +118,8 @@ void aufgabendatenbankAnlegen(Database& db) {
     // The keyword lists are built from DISTINCT queries at every opening; indexes spare the
     // sort of the whole table. Updates of other fields leave them untouched.
     for (int i = 1; i <= 4; ++i) {
-        db.ausfuehrenNativ(QStringLiteral("CREATE INDEX \"stichwort%1\" ON \"01\" (Stichwort%1)").arg(i));
+        db.ausfuehrenNativ(
+            QStringLiteral("CREATE INDEX \"stichwort%1\" ON \"01\" (Stichwort%1)").arg(i));
     }
     leereZeilen(db, kGrunddaten, kGrunddatenZeilen);
     leereZeilen(db, kZugang, kZugangZeilen);

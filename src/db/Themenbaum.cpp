@@ -10,8 +10,8 @@ void Themenbaum::leeren() {
 
 int Themenbaum::neu(const QString& schluessel, const QString& text, int bild, int eltern) {
     if (knoten(schluessel) != nullptr) {
-        throw Fehler(QStringLiteral("Der Schlüssel %1 ist im Themenbaum schon vergeben.")
-                         .arg(schluessel));
+        throw Fehler(
+            QStringLiteral("Der Schlüssel %1 ist im Themenbaum schon vergeben.").arg(schluessel));
     }
     m_knoten.push_back({schluessel, text, bild, eltern, {}});
     const int index = static_cast<int>(m_knoten.size()) - 1;

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextStream>
 
 QString QtDialoge::qtFilter(const QString& filter) {
@@ -13,7 +13,9 @@ QString QtDialoge::qtFilter(const QString& filter) {
     for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
         const QString& text = teile[i];
         const QString muster = QString(teile[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        filter2 << (text.contains(QLatin1Char('(')) ? text : text + QStringLiteral(" (") + muster + QLatin1Char(')'));
+        filter2 << (text.contains(QLatin1Char('('))
+                        ? text
+                        : text + QStringLiteral(" (") + muster + QLatin1Char(')'));
     }
     return filter2.join(QStringLiteral(";;"));
 }
@@ -43,11 +45,9 @@ std::optional<QString> QtDialoge::eingabe(const QString& text, const QString& ti
 }
 
 std::optional<QString> QtDialoge::dateiOeffnen(const QString& titel, const QString& dateiname,
-                                               const QString& filter,
-                                               const QString& startordner) {
-    const QString start = dateiname.contains(QLatin1Char('*'))
-                              ? startordner
-                              : QDir(startordner).filePath(dateiname);
+                                               const QString& filter, const QString& startordner) {
+    const QString start =
+        dateiname.contains(QLatin1Char('*')) ? startordner : QDir(startordner).filePath(dateiname);
     const QString pfad = QFileDialog::getOpenFileName(m_eltern, titel, start, qtFilter(filter));
     if (pfad.isEmpty()) {
         return std::nullopt;

@@ -41,7 +41,8 @@ TEST(Datentraeger, SucheNimmtDenLetztenMitKennung) {
     Laufwerk audio = lw("audio", "iso9660");
     audio.volumename = QStringLiteral("Audio CD");
 
-    auto s = f_laufwerkssuche({lw("cd1", "iso9660"), lw("cd2", "udf"), audio, lw("platte", "ext4")});
+    auto s =
+        f_laufwerkssuche({lw("cd1", "iso9660"), lw("cd2", "udf"), audio, lw("platte", "ext4")});
     EXPECT_TRUE(s.gefunden);
     EXPECT_EQ(s.wurzel, dir.filePath("cd2"));
 

@@ -46,12 +46,14 @@ public:
     }
     std::optional<QString> dateiOeffnen(const QString& titel, const QString& dateiname,
                                         const QString& filter, const QString&) override {
-        gezeigt.push_back({QStringLiteral("oeffnen"), dateiname + QLatin1Char('|') + filter, titel});
+        gezeigt.push_back(
+            {QStringLiteral("oeffnen"), dateiname + QLatin1Char('|') + filter, titel});
         return naechsteDatei();
     }
     std::optional<QString> dateiSpeichern(const QString& titel, const QString& dateiname,
                                           const QString& filter, const QString&) override {
-        gezeigt.push_back({QStringLiteral("speichern"), dateiname + QLatin1Char('|') + filter, titel});
+        gezeigt.push_back(
+            {QStringLiteral("speichern"), dateiname + QLatin1Char('|') + filter, titel});
         return naechsteDatei();
     }
     std::optional<QString> ordnerWaehlen(const QString& titel, const QString&) override {

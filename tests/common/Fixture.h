@@ -20,26 +20,29 @@ inline QJsonObject kleineQuelle() {
                                        {"notengrenze", QJsonArray{90, 80, 70, 60, 50, 40}},
                                        {"pfadbilder", "/medien/bilder/"}});
     q.insert("themen",
-             QJsonArray{QJsonObject{{"name", "Gleichstrom"},
-                                    {"teilgebiete",
-                                     QJsonArray{QJsonObject{{"name", "Grundlagen"},
-                                                            {"themen", QJsonArray{"Strom", "Spannung"}}},
-                                                QJsonObject{{"name", "Schaltungen"}, {"themen", QJsonArray{}}}}}},
-                        QJsonObject{{"name", "Wechselstrom"}, {"teilgebiete", QJsonArray{}}}});
+             QJsonArray{
+                 QJsonObject{
+                     {"name", "Gleichstrom"},
+                     {"teilgebiete",
+                      QJsonArray{QJsonObject{{"name", "Grundlagen"},
+                                             {"themen", QJsonArray{"Strom", "Spannung"}}},
+                                 QJsonObject{{"name", "Schaltungen"}, {"themen", QJsonArray{}}}}}},
+                 QJsonObject{{"name", "Wechselstrom"}, {"teilgebiete", QJsonArray{}}}});
     q.insert("einheiten", QJsonArray{"V=1;mV=1000", "A=1;mA=1000", "K=*0;°C=*273,15"});
     QJsonArray aufgaben;
-    const char* stichworte[][2] = {{"ohm", "Strom"}, {"Ärger", "Spannung"}, {"Ampere", ""},
-                                   {"strom", "Zeit"}};
+    const char* stichworte[][2] = {
+        {"ohm", "Strom"}, {"Ärger", "Spannung"}, {"Ampere", ""}, {"strom", "Zeit"}};
     for (int i = 0; i < 4; ++i) {
-        aufgaben.append(QJsonObject{{"freieantwort", QStringLiteral("A%1").arg(i + 1)},
-                                    {"Grundtyp", i % 6},
-                                    {"Aufgabe", i == 2 ? QString() : QStringLiteral("Frage %1").arg(i + 1)},
-                                    {"Stichwort1", stichworte[i][0]},
-                                    {"Stichwort2", stichworte[i][1]},
-                                    {"Stichwort4", i == 3 ? "Tour A" : ""},
-                                    {"Gebiet1", i % 2},
-                                    {"webtask", 10 - i},
-                                    {"Zeit", 60}});
+        aufgaben.append(
+            QJsonObject{{"freieantwort", QStringLiteral("A%1").arg(i + 1)},
+                        {"Grundtyp", i % 6},
+                        {"Aufgabe", i == 2 ? QString() : QStringLiteral("Frage %1").arg(i + 1)},
+                        {"Stichwort1", stichworte[i][0]},
+                        {"Stichwort2", stichworte[i][1]},
+                        {"Stichwort4", i == 3 ? "Tour A" : ""},
+                        {"Gebiet1", i % 2},
+                        {"webtask", 10 - i},
+                        {"Zeit", 60}});
     }
     q.insert("aufgaben", aufgaben);
     return q;

@@ -16,13 +16,12 @@ namespace {
 
 class AufgabendatenbankTest : public ::testing::Test {
 protected:
-    void oeffnen(const QJsonObject& quelle) {
-        st.s_datenbank = bauen(dir, quelle);
-    }
+    void oeffnen(const QJsonObject& quelle) { st.s_datenbank = bauen(dir, quelle); }
     QStringList schluessel() const {
         QStringList l;
         for (const Themenknoten* k : st.themenbaum.inReihenfolge()) {
-            l << k->schluessel + QLatin1Char('=') + k->text + QLatin1Char('/') + QString::number(k->bild);
+            l << k->schluessel + QLatin1Char('=') + k->text + QLatin1Char('/') +
+                     QString::number(k->bild);
         }
         return l;
     }
@@ -148,7 +147,8 @@ TEST_F(AufgabendatenbankTest, KurzerZugangUndFehlendeZeilen) {
     auto db = Database::oeffnen(st.s_datenbank);
     // A short basic-data table with a broken threshold: padded, the broken step skipped.
     db->ausfuehrenNativ("DELETE FROM \"stru-01\" WHERE rowid > 5");
-    db->ausfuehrenNativ("UPDATE \"stru-01\" SET \"%%&12\" = '" + f_verschluesseln("abc") + "' WHERE rowid = 3");
+    db->ausfuehrenNativ("UPDATE \"stru-01\" SET \"%%&12\" = '" + f_verschluesseln("abc") +
+                        "' WHERE rowid = 3");
     st.grunddaten.i_notengrenze[1] = 77;
     ASSERT_TRUE(f_grunddatenlesen(st, dialoge));
     EXPECT_EQ(db->oeffneRecordset("stru-01", Database::Art::Snapshot)->recordCount(), 33);
@@ -175,7 +175,8 @@ TEST_F(AufgabendatenbankTest, GrunddatenSchreibenUndWiederLesen) {
     auto db = Database::oeffnen(st.s_datenbank);
     auto rs = db->oeffneRecordset("stru-01", Database::Art::Snapshot);
     rs->moveTo(16);
-    EXPECT_EQ(f_entschluesseln(rs->text(Schema::kGrunddatenfeld)), QStringLiteral("/media/cd/Bilder/"));
+    EXPECT_EQ(f_entschluesseln(rs->text(Schema::kGrunddatenfeld)),
+              QStringLiteral("/media/cd/Bilder/"));
     rs->moveTo(14);
     EXPECT_EQ(f_entschluesseln(rs->text(Schema::kGrunddatenfeld)), QStringLiteral("0"));
 }
@@ -187,9 +188,8 @@ TEST_F(AufgabendatenbankTest, SchlechteDateiMeldetUndSchreibtNichts) {
     EXPECT_FALSE(f_stichwortlisten(st, zufall, dialoge));
     EXPECT_FALSE(f_themenbaum(st, dialoge));
     EXPECT_FALSE(f_grunddatenlesen(st, dialoge));
-    EXPECT_EQ(dialoge.meldungen(),
-              QStringList({" Fehler beim Aufstellen der Stichwortlisten",
-                           "Fehler beim Ermitteln der Themengebiete",
-                           " Fehler bei der Ermittlung der Grunddaten"}));
+    EXPECT_EQ(dialoge.meldungen(), QStringList({" Fehler beim Aufstellen der Stichwortlisten",
+                                                "Fehler beim Ermitteln der Themengebiete",
+                                                " Fehler bei der Ermittlung der Grunddaten"}));
     EXPECT_EQ(inhalt(p), QByteArray("kein SQLite\n"));
 }

@@ -37,7 +37,8 @@ TEST(Aufgabenquelle, DemoEnthaeltAlleTypenUndEntschluesselbareThemen) {
     QTemporaryDir dir;
     const QString p = bauen(dir, f_jsonLesen(ELVARIS_DEMO_JSON));
     auto db = Database::oeffnen(p);
-    auto rs = db->oeffneRecordset("SELECT DISTINCT Grundtyp AS gezeit FROM 01", Database::Art::Snapshot);
+    auto rs =
+        db->oeffneRecordset("SELECT DISTINCT Grundtyp AS gezeit FROM 01", Database::Art::Snapshot);
     EXPECT_EQ(rs->recordCount(), 6);
     EXPECT_GE(db->oeffneRecordset("01", Database::Art::Snapshot)->recordCount(), 30);
 
@@ -46,8 +47,10 @@ TEST(Aufgabenquelle, DemoEnthaeltAlleTypenUndEntschluesselbareThemen) {
                                       Database::Art::Snapshot);
     ASSERT_TRUE(themen->findFirst("[-j56] = '1'"));
     EXPECT_NE(themen->text(Schema::kHauptname), QStringLiteral("Wechselstromtechnik"));
-    EXPECT_EQ(f_entschluesseln(themen->text(Schema::kHauptname)), QStringLiteral("Wechselstromtechnik"));
-    EXPECT_EQ(f_entschluesseln(themen->text(Schema::kTeilname)), QStringLiteral("Blindwiderstände"));
+    EXPECT_EQ(f_entschluesseln(themen->text(Schema::kHauptname)),
+              QStringLiteral("Wechselstromtechnik"));
+    EXPECT_EQ(f_entschluesseln(themen->text(Schema::kTeilname)),
+              QStringLiteral("Blindwiderstände"));
     EXPECT_EQ(f_entschluesseln(themen->text(Schema::kUntername)), QStringLiteral("Spule"));
 }
 

@@ -115,7 +115,10 @@ TEST_F(DatabaseTest, HinzufuegenUndLoeschen) {
 TEST_F(DatabaseTest, RuecksetzanweisungenAendernAlleZeilen) {
     auto db = Database::oeffnen(pfad);
     EXPECT_EQ(db->ausfuehren("UPDATE 01 SET mark = true,  mark1 = 1"), 4);
-    EXPECT_EQ(db->ausfuehren("UPDATE 01 SET mark = false,  mark1 = 0 , mark2 = 0, mark3 = 0, mark4=0,mark5 =0"), 4);
+    EXPECT_EQ(
+        db->ausfuehren(
+            "UPDATE 01 SET mark = false,  mark1 = 0 , mark2 = 0, mark3 = 0, mark4=0,mark5 =0"),
+        4);
     EXPECT_EQ(db->ausfuehren("UPDATE 01 SET Antwortmerker='1'"), 4);
     auto rs = db->oeffneRecordset("SELECT * FROM 01 WHERE mark = false AND Antwortmerker = '1'",
                                   Database::Art::Snapshot);
@@ -145,7 +148,8 @@ TEST_F(DatabaseTest, SelectIntoFuelltDieArbeitskopie) {
     EXPECT_EQ(bezeichnungen(*rs), QStringList({"A4", "A2"}));
     EXPECT_TRUE(k->hatTabelle("stru-4-1"));
     // The copy keeps text comparison without case.
-    auto ci = k->oeffneRecordset("SELECT * FROM 01 WHERE freieantwort = 'a2'", Database::Art::Snapshot);
+    auto ci =
+        k->oeffneRecordset("SELECT * FROM 01 WHERE freieantwort = 'a2'", Database::Art::Snapshot);
     EXPECT_EQ(ci->recordCount(), 1);
     // A second copy into an existing table fails and leaves the rows.
     EXPECT_THROW(db->ausfuehren("SELECT * INTO " + dir.path() + "/prufung.01 FROM 01"), Fehler);
@@ -157,7 +161,8 @@ TEST_F(DatabaseTest, SchlechteDateienBleibenUnberuehrt) {
     EXPECT_THROW(Database::oeffnen(fehlt), Fehler);
     EXPECT_FALSE(QFileInfo::exists(fehlt));
 
-    const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, 'x');
+    const QByteArray jet =
+        QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, 'x');
     const std::pair<const char*, QByteArray> faelle[] = {
         {"text.ssw", "Das ist keine Datenbank\r\n"},
         {"leer.ssw", QByteArray()},

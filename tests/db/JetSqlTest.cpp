@@ -14,11 +14,15 @@ TEST(JetSql, UebersetztDieFormenDesProgramms) {
     const Fall faelle[] = {
         {"SELECT * FROM 01 ORDER BY webtask", "SELECT * FROM \"01\" ORDER BY webtask",
          Anweisung::Art::Abfrage},
-        {"SELECT * FROM 01  where Gebiet1 >=0  AND   (Grundtyp  >=0 OR Grundtyp  =2 OR Grundtyp = 5 ) AND Stufe >=0",
-         "SELECT * FROM \"01\"  WHERE Gebiet1 >=0  AND   (Grundtyp  >=0 OR Grundtyp  =2 OR Grundtyp = 5 ) AND Stufe >=0",
+        {"SELECT * FROM 01  where Gebiet1 >=0  AND   (Grundtyp  >=0 OR Grundtyp  =2 OR Grundtyp = "
+         "5 ) AND Stufe >=0",
+         "SELECT * FROM \"01\"  WHERE Gebiet1 >=0  AND   (Grundtyp  >=0 OR Grundtyp  =2 OR "
+         "Grundtyp = 5 ) AND Stufe >=0",
          Anweisung::Art::Abfrage},
-        {"SELECT DISTINCT Stichwort1 as gezeit from 01 Where Stichwort1 <>'' UNION SELECT DISTINCT Stichwort2  from 01 Where Stichwort2 <> ''",
-         "SELECT DISTINCT Stichwort1 AS gezeit FROM \"01\" WHERE Stichwort1 <>'' UNION SELECT DISTINCT Stichwort2  FROM \"01\" WHERE Stichwort2 <> ''",
+        {"SELECT DISTINCT Stichwort1 as gezeit from 01 Where Stichwort1 <>'' UNION SELECT DISTINCT "
+         "Stichwort2  from 01 Where Stichwort2 <> ''",
+         "SELECT DISTINCT Stichwort1 AS gezeit FROM \"01\" WHERE Stichwort1 <>'' UNION SELECT "
+         "DISTINCT Stichwort2  FROM \"01\" WHERE Stichwort2 <> ''",
          Anweisung::Art::Abfrage},
         {"SELECT SUM(Zeit) AS gezeit from 01 where (Gebiet1 >=0 ) AND  (Grundtyp  =0)",
          "SELECT SUM(Zeit) AS gezeit FROM \"01\" WHERE (Gebiet1 >=0 ) AND  (Grundtyp  =0)",
@@ -44,18 +48,21 @@ TEST(JetSql, UebersetztDieFormenDesProgramms) {
 TEST(JetSql, SchluesselmengeNurFuerEinzeltabellen) {
     EXPECT_EQ(JetSql::uebersetzen("SELECT * FROM 01 ORDER BY webtask").schluesselSql,
               QStringLiteral("SELECT rowid FROM \"01\" ORDER BY webtask"));
-    EXPECT_TRUE(JetSql::uebersetzen("SELECT DISTINCT Stichwort1 as gezeit from 01 UNION SELECT Stichwort2 from 01")
+    EXPECT_TRUE(JetSql::uebersetzen(
+                    "SELECT DISTINCT Stichwort1 as gezeit from 01 UNION SELECT Stichwort2 from 01")
                     .schluesselSql.isEmpty());
     EXPECT_TRUE(JetSql::uebersetzen("SELECT SUM(Zeit) AS gezeit from 01").schluesselSql.isEmpty());
 }
 
 TEST(JetSql, SelectIntoZieltInDieArbeitskopie) {
     const Anweisung a = JetSql::uebersetzen(
-        "SELECT * INTO /home/ich/Meine Daten\\prufung.01 FROM 01 where (Gebiet1 >=0 ) AND  (Grundtyp  =0)");
+        "SELECT * INTO /home/ich/Meine Daten\\prufung.01 FROM 01 where (Gebiet1 >=0 ) AND  "
+        "(Grundtyp  =0)");
     EXPECT_EQ(a.art, Anweisung::Art::SelectInto);
     EXPECT_EQ(a.zielDatei, QStringLiteral("/home/ich/Meine Daten/prufung.mdb"));
     EXPECT_EQ(a.zielTabelle, QStringLiteral("01"));
-    EXPECT_EQ(a.sql, QStringLiteral("SELECT * FROM \"01\" WHERE (Gebiet1 >=0 ) AND  (Grundtyp  =0)"));
+    EXPECT_EQ(a.sql,
+              QStringLiteral("SELECT * FROM \"01\" WHERE (Gebiet1 >=0 ) AND  (Grundtyp  =0)"));
 }
 
 TEST(JetSql, LehntAllesAndereAb) {

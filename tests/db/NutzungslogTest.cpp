@@ -46,5 +46,6 @@ TEST(Nutzungslog, HaengtVerschluesselteZeilenMitCrLfAn) {
 
 TEST(Nutzungslog, FehlenderOrdnerGehtAnDenAufrufer) {
     Zufall z(1);
-    EXPECT_THROW(f_log(QStringLiteral("/gibt/es/nicht"), z, QStringLiteral("Logout total")), Fehler);
+    EXPECT_THROW(f_log(QStringLiteral("/gibt/es/nicht"), z, QStringLiteral("Logout total")),
+                 Fehler);
 }

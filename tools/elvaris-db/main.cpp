@@ -14,7 +14,8 @@ namespace {
 const char* const kHilfe =
     "Aufruf:\n"
     "  elvaris-db build QUELLE.json ZIEL.ssw   Aufgabendatenbank aus JSON bauen\n"
-    "  elvaris-db dump DATENBANK [ZIEL.json]   Aufgabendatenbank als JSON ausgeben\n";
+    "  elvaris-db dump DATENBANK [ZIEL.json]   Aufgabendatenbank als JSON ausgeben\n"
+    "  elvaris-db vorlage ZIEL                 leere Prüfungsvorlage (exec.dll) anlegen\n";
 
 int hilfe(QTextStream& err) {
     err << kHilfe;
@@ -42,12 +43,18 @@ int main(int argc, char** argv) {
                 QJsonDocument(f_datenbankAuslesen(args[1])).toJson(QJsonDocument::Indented);
             if (args.size() == 3) {
                 QFile f(args[2]);
-                if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(json) != json.size()) {
-                    throw Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(args[2]));
+                if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                    f.write(json) != json.size()) {
+                    throw Fehler(
+                        QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(args[2]));
                 }
             } else {
                 out << QString::fromUtf8(json);
             }
+            return 0;
+        }
+        if (befehl == QLatin1String("vorlage") && args.size() == 2) {
+            f_pruefungsvorlageBauen(args[1]);
             return 0;
         }
         if (befehl == QLatin1String("--help") || befehl == QLatin1String("hilfe")) {
