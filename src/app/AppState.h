@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 #include "db/Themenbaum.h"
+#include "formula/Formelcompclass.h"
 
 // The basic data of a task database and the media folders (local and data disc).
 struct Grunddaten {
@@ -47,6 +49,9 @@ struct AppState {
     int i_rechnerliste = 20;
 
     Grunddaten grunddaten;
+
+    // The one formula engine, created at start-up and released when the main window closes.
+    std::unique_ptr<Formelcompclass> o_formel;
 
     // Topic names by slot; a name beginning with "*" marks an unused slot.
     std::array<QString, 10> s_hauptgebiet;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QAudioDevice>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -167,7 +168,8 @@ QAction* elvaris::aktion(Menue m) const {
 
 void elvaris::starten(const QString& startpfad) {
     m_st.bo_mcfest = false;
-    // The formula engine joins here once it exists; its E-series fill with it.
+    m_st.o_formel = std::make_unique<Formelcompclass>();
+    m_st.o_formel->setMeldung([this](const QString& text) { m_dialoge.meldung(text, kTitel); });
     m_st.i_rechnerliste = 20;
     m_st.s_startpfad = startpfad;
     m_farbtabelle = f_farbtabelle();
@@ -239,6 +241,13 @@ bool elvaris::datenbankOeffnen(const QString& pfad) {
     menuesSetzen();
     statusZeigen();
     return true;
+}
+
+void elvaris::closeEvent(QCloseEvent* e) {
+    QMainWindow::closeEvent(e);
+    if (e->isAccepted()) {
+        m_st.o_formel.reset();
+    }
 }
 
 void elvaris::beendenBefehl() {

@@ -54,6 +54,9 @@ public:
     const Farbtabelle& farbtabelle() const { return m_farbtabelle; }
     QMdiArea* mdi() const { return m_mdi; }
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void menuesAnlegen();
     void menuesSetzen();

@@ -63,6 +63,13 @@ TEST_F(ElvarisTest, StartOhneCdUndSoundkarte) {
     EXPECT_TRUE(st.grunddaten.s_cdbilder.isEmpty());
     EXPECT_EQ(st.s_auswahlsql, QStringLiteral("SELECT * FROM 01 ORDER BY webtask"));
     EXPECT_EQ(st.i_rechnerliste, 20);
+    ASSERT_NE(st.o_formel, nullptr);
+    EXPECT_FALSE(st.o_formel->bo_generalfehler);
+    // The power's own message reaches the user through the program's dialogs.
+    dialoge.gezeigt.clear();
+    st.o_formel->f_formelAuswertungEinfach("y=(-8)^0.5//x;1;1;1");
+    EXPECT_EQ(dialoge.meldungen(), QStringList({"Fehler bei Potenz aufgetreten -8^0.5"}));
+    EXPECT_EQ(dialoge.gezeigt.back().titel, QStringLiteral("Elvaris"));
     EXPECT_EQ(w->farbtabelle()[12].s_farbname, QStringLiteral("Kein Ring"));
     EXPECT_TRUE(aktiv(*w, elvaris::Menue::Oeffnen));
     EXPECT_TRUE(aktiv(*w, elvaris::Menue::Beenden));
@@ -142,5 +149,6 @@ TEST_F(ElvarisTest, BeendenSchreibtLogoutDasSchliessfeldNicht) {
     w->show();
     w->beendenBefehl();
     EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(st.o_formel, nullptr);  // released with the main window
     EXPECT_EQ(logzeilen(), QStringList({"Logout total"}));
 }

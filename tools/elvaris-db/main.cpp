@@ -8,6 +8,7 @@
 
 #include "db/Aufgabenquelle.h"
 #include "db/Fehler.h"
+#include "formula/Formelcompclass.h"
 
 namespace {
 
@@ -15,7 +16,9 @@ const char* const kHilfe =
     "Aufruf:\n"
     "  elvaris-db build QUELLE.json ZIEL.ssw   Aufgabendatenbank aus JSON bauen\n"
     "  elvaris-db dump DATENBANK [ZIEL.json]   Aufgabendatenbank als JSON ausgeben\n"
-    "  elvaris-db vorlage ZIEL                 leere Prüfungsvorlage (exec.dll) anlegen\n";
+    "  elvaris-db vorlage ZIEL                 leere Prüfungsvorlage (exec.dll) anlegen\n"
+    "  elvaris-db formel [--einfach] TEXT      Formel wie bei der Auswertung berechnen,\n"
+    "                                          z. B. \"U=R*I//R;2;3;4:I;5;6;7//1:1\"\n";
 
 int hilfe(QTextStream& err) {
     err << kHilfe;
@@ -55,6 +58,22 @@ int main(int argc, char** argv) {
         }
         if (befehl == QLatin1String("vorlage") && args.size() == 2) {
             f_pruefungsvorlageBauen(args[1]);
+            return 0;
+        }
+        if (befehl == QLatin1String("formel") && (args.size() == 2 || args.size() == 3)) {
+            const bool einfach = args.size() == 3 && args[1] == QLatin1String("--einfach");
+            if (args.size() == 3 && !einfach) {
+                return hilfe(err);
+            }
+            Formelcompclass o_formel;
+            o_formel.setMeldung([&](const QString& text) { err << text << '\n'; });
+            const QString ergebnis = einfach ? o_formel.f_formelAuswertungEinfach(args.last())
+                                             : o_formel.f_formelAuswertung(args.last());
+            if (o_formel.bo_generalfehler) {
+                err << "elvaris-db: " << o_formel.s_generalfehler << '\n';
+                return 1;
+            }
+            out << ergebnis << '\n';
             return 0;
         }
         if (befehl == QLatin1String("--help") || befehl == QLatin1String("hilfe")) {
