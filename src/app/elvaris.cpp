@@ -170,6 +170,11 @@ void elvaris::starten(const QString& startpfad) {
     m_st.bo_mcfest = false;
     m_st.o_formel = std::make_unique<Formelcompclass>();
     m_st.o_formel->setMeldung([this](const QString& text) { m_dialoge.meldung(text, kTitel); });
+    m_st.o_formel->f_E6Fullen();
+    m_st.o_formel->f_E12Fullen();
+    m_st.o_formel->f_E24Fullen();
+    m_st.o_formel->f_E48Fullen();
+    m_st.o_formel->f_E96Fullen();
     m_st.i_rechnerliste = 20;
     m_st.s_startpfad = startpfad;
     m_farbtabelle = f_farbtabelle();

@@ -91,6 +91,57 @@ public:
     QString f_variablensuche(const QString& s_x);
     QString f_MehrFunktion(const QString& s_s);
 
+    // Complex numbers: pairs «re;im» and engine complex texts «<re>j<im>».
+    QString f_komplexzerleger(const QString& s_s);
+    QString f_einsZueins(const QString& s_s);
+    QString f_MalMinus(const QString& s_s);
+    QString f_Komplexadd(const QString& s_s1, const QString& s_s2);
+    bool f_Komplexpivot(const QString& s_s1, const QString& s_s2);
+    QString f_Komplexsub(const QString& s_s1, const QString& s_s2);
+    QString f_Komplexmul(const QString& s_s1, const QString& s_s2);
+    QString f_Komplexdiv(const QString& s_s1, const QString& s_s2);
+    QString f_Komplexinv(const QString& s_s2);
+    // Cartesian (bo_form) or polar display text; s_x receives the parsed pair and then the
+    // display text, which is also returned.
+    QString f_komplexformat(QString& s_x, int b_stellen, bool bo_form);
+
+    // Display texts. Both return an empty text for an input that is not a number.
+    QString f_realrunden(const QString& s_x, int b_stellen);
+    QString f_zahlenformat(const QString& s_x, int b_stellen);
+
+    // Two-port conversions on matrix texts «p11/p12/p21/p22».
+    QString f_ZausY(const QString& s_s);
+    QString f_ZausA(const QString& s_s);
+    QString f_ZausH(const QString& s_s);
+    QString f_YausZ(const QString& s_s);
+    QString f_YausA(const QString& s_s);
+    QString f_YausH(const QString& s_s);
+    QString f_AausZ(const QString& s_s);
+    QString f_AausY(const QString& s_s);
+    QString f_AausH(const QString& s_s);
+    QString f_HausZ(const QString& s_s);
+    QString f_HausY(const QString& s_s);
+    QString f_HausA(const QString& s_s);
+    QString f_determinante(const QString& s_s);
+
+    // Star-delta on impedance lists «Z1/Z2/Z3» and «Z12/Z23/Z13».
+    QString f_sternDreieck(const QString& s_s);
+    QString f_DreieckStern(const QString& s_s);
+
+    // E-series tables (IEC 60063, decade 1..10 followed by 10) and the nearest value.
+    void f_E6Fullen();
+    void f_E12Fullen();
+    void f_E24Fullen();
+    void f_E48Fullen();
+    void f_E96Fullen();
+    double f_Esuchen(double do_nenn, int b_reihe) const;
+
+    // Equivalent circuits: Z (or Y) of circuit 1..20, and the series or parallel equivalent.
+    QString f_RLCNW(int i_Typ, double do_r1, double do_r2, double do_c1, double do_c2, double do_l1,
+                    double do_l2, double do_f, bool bo_KartPol, bool bo_inv, int b_stellen);
+    QString f_RCLPBest(const QString& s_x, double do_f, bool bo_ZY, const QString& s_Bauteil,
+                       int b_stellen);
+
     // The expression as the evaluation left it (for tests and the calculator).
     const QString& arbeitsformel() const { return s_arbeitsformel; }
 
@@ -124,6 +175,19 @@ private:
     // Operator characters; QChar() for the entries after the last operator.
     std::vector<QChar> s_operatoren;
     int i_operatorenzahl = 0;
+
+    // Complex helpers: a text of the form re "j" im (or re ";" im) as two numbers.
+    struct Komplex {
+        double re = 0.0;
+        double im = 0.0;
+    };
+    static Komplex komplexLesen(const QString& text, bool beideTeile = false);
+    static QString komplexText(Komplex z);
+    QString komplexOperation(const QString& meldung, const std::function<QString()>& rechnung);
+    // «p11/p12/p21/p22» split into its four elements; a failure when there are fewer.
+    static QStringList matrix(const QString& s);
+
+    std::vector<double> m_e6, m_e12, m_e24, m_e48, m_e96;
 
     Meldung m_meldung;
 };

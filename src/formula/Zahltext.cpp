@@ -1,5 +1,7 @@
 #include "formula/Zahltext.h"
 
+#include <QLocale>
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -169,4 +171,55 @@ QString f_grossbuchstaben(const QString& text) {
         }
     }
     return ergebnis;
+}
+
+bool f_strengLesen(const QString& text, double& wert) {
+    QString t = text.trimmed();
+    if (t.size() > 1 && (t.endsWith(QLatin1Char('+')) || t.endsWith(QLatin1Char('-')))) {
+        const QChar vorzeichen = t.back();
+        t.chop(1);
+        if (t.startsWith(QLatin1Char('+')) || t.startsWith(QLatin1Char('-'))) {
+            return false;
+        }
+        t.prepend(vorzeichen);
+    }
+    if (t.isEmpty()) {
+        return false;
+    }
+    bool ok = false;
+    if (t.contains(QLatin1Char(','))) {
+        QLocale deutsch(QLocale::German, QLocale::Germany);
+        deutsch.setNumberOptions(QLocale::RejectGroupSeparator);
+        wert = deutsch.toDouble(t, &ok);
+    } else {
+        wert = QLocale::c().toDouble(t, &ok);
+    }
+    return ok && std::isfinite(wert);
+}
+
+double f_runden(double x, int stellen) {
+    const double faktor = std::pow(10.0, stellen);
+    const double r = std::nearbyint(x * faktor) / faktor;
+    return std::isfinite(r) ? r : x;
+}
+
+QString f_exponentform(double x, int nachkomma, int expStellen) {
+    int exponent = 0;
+    double mantisse = 0.0;
+    if (x != 0.0) {
+        exponent = static_cast<int>(std::floor(std::log10(std::abs(x))));
+        mantisse = f_runden(x / std::pow(10.0, exponent), nachkomma);
+        if (std::abs(mantisse) >= 10.0) {
+            exponent += 1;
+            mantisse = f_runden(x / std::pow(10.0, exponent), nachkomma);
+        }
+    }
+    char puffer[64];
+    const auto r = std::to_chars(puffer, puffer + sizeof puffer - 1, mantisse,
+                                 std::chars_format::fixed, nachkomma);
+    QString text = QString::fromLatin1(puffer, r.ptr - puffer);
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString ziffern = QString::number(std::abs(exponent));
+    return text + QLatin1Char('E') + (exponent < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+           QString(std::max<qsizetype>(0, expStellen - ziffern.size()), QLatin1Char('0')) + ziffern;
 }

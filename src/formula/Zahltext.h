@@ -18,6 +18,18 @@ QString f_zahlSchreiben(double x);
 // The written number in engine notation: "," -> "." and "-" -> "@".
 QString f_engineZahl(double x);
 
+// The strict number conversion of the complex and formatting methods: the German comma is
+// the decimal separator (a point is taken as one too when the text has no comma), a sign may
+// follow the number ("5+", "5-"), and anything else is not a number.
+bool f_strengLesen(const QString& text, double& wert);
+
+// Rounds to `stellen` decimals, halves to the even neighbour.
+double f_runden(double x, int stellen);
+
+// x in an exponent pattern: `nachkomma` decimals in the mantissa (rounded half to even),
+// "E", the exponent's sign and at least `expStellen` digits; German comma.
+QString f_exponentform(double x, int nachkomma, int expStellen);
+
 // Upper case as the Windows code page knows it: characters without a single upper-case
 // character there (such as "ß" and "µ") stay as they are.
 QString f_grossbuchstaben(const QString& text);

@@ -65,6 +65,7 @@ TEST_F(ElvarisTest, StartOhneCdUndSoundkarte) {
     EXPECT_EQ(st.i_rechnerliste, 20);
     ASSERT_NE(st.o_formel, nullptr);
     EXPECT_FALSE(st.o_formel->bo_generalfehler);
+    EXPECT_DOUBLE_EQ(st.o_formel->f_Esuchen(1666, 96), 1650);  // E-series filled at start-up
     // The power's own message reaches the user through the program's dialogs.
     dialoge.gezeigt.clear();
     st.o_formel->f_formelAuswertungEinfach("y=(-8)^0.5//x;1;1;1");

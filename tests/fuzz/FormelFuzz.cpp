@@ -1,5 +1,5 @@
-// Feeds arbitrary text to the formula engine's entry points. The engine must end every input
-// without crash, hang or unbounded recursion.
+// Feeds arbitrary text to the formula engine's entry points and its complex text readers. The
+// engine must end every input without crash, hang or unbounded recursion.
 //
 // Input: the first line is the formula; the rest is an assignment list for f_loeser.
 
@@ -28,5 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
     o_formel.f_loeser(formel, zuweisungen);
     o_formel.f_setzen(false);
     o_formel.f_formelvergleich(formel, zuweisungen);
+    // The complex parser and formatter read what users type into the tool windows.
+    o_formel.f_setzen(false);
+    QString x = formel;
+    o_formel.f_komplexformat(x, static_cast<int>(laenge % 8), laenge % 2 == 0);
+    o_formel.f_setzen(false);
+    o_formel.f_zahlenformat(formel, static_cast<int>(laenge % 8));
+    o_formel.f_setzen(false);
+    o_formel.f_ZausA(formel);
+    o_formel.f_setzen(false);
+    o_formel.f_sternDreieck(formel);
     return 0;
 }
