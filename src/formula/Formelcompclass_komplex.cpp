@@ -86,14 +86,15 @@ QString Formelcompclass::f_komplexzerleger(const QString& s_s) {
             const QStringList teile = s.split(QLatin1Char('p'));
             const double m = streng(teile[0]);
             double phi = streng(teile.value(1));
-            if (phi >= 0.0) {
-                while (phi > kZweiPi) {
-                    phi -= kZweiPi;
+            // Into (0, 2pi] (0 stays 0) by whole turns; fmod rather than a loop of
+            // subtractions, which never ends for a huge angle.
+            if (phi > kZweiPi) {
+                phi = std::fmod(phi, kZweiPi);
+                if (phi == 0.0) {
+                    phi = kZweiPi;
                 }
-            } else {
-                while (phi <= 0.0) {
-                    phi += kZweiPi;
-                }
+            } else if (phi < 0.0) {
+                phi = std::fmod(phi, kZweiPi) + kZweiPi;
             }
             // Quadrants, tested in this order; the last test that holds wins.
             QString reZeichen;

@@ -53,6 +53,9 @@ TEST(Komplex, Zerleger) {
         EXPECT_NEAR(r, 2 * std::cos(phi), 1e-6) << phi;
         EXPECT_NEAR(i, 2 * std::sin(phi), 1e-6) << phi;
     }
+    // A huge angle is reduced at once instead of turn by turn.
+    const auto [rg, ig] = teile(e.f_komplexzerleger("5Ej2135" + QString(70, '3')));
+    EXPECT_NEAR(rg * rg + ig * ig, 25, 1e-6);
     for (const char* falsch : {"3+4j", "abc", "-2Ej4", "1,2,3"}) {
         Formelcompclass f;
         EXPECT_EQ(f.f_komplexzerleger(falsch), QString()) << falsch;
