@@ -9,6 +9,7 @@
 #include "app/AppState.h"
 #include "app/Startoptionen.h"
 #include "app/elvaris.h"
+#include "learn/Formlernen.h"
 #include "ui/QtDialoge.h"
 #include "ui/Zufall.h"
 
@@ -49,8 +50,21 @@ int main(int argc, char** argv) {
     }
     fenster.show();
     fenster.starten(QDir::currentPath());
-    if (!optionen->datenbank.isEmpty()) {
-        fenster.datenbankOeffnen(optionen->datenbank);
+    if (!optionen->datenbank.isEmpty() && fenster.datenbankOeffnen(optionen->datenbank) &&
+        (!optionen->screenshot.isEmpty() || !optionen->aufgabe.isEmpty() ||
+         optionen->zoom != 100)) {
+        if (!optionen->screenshot.isEmpty()) {
+            fenster.resize(1000, 860);  // large enough to show the whole learning window
+        }
+        fenster.lernenBefehl();
+        if (Formlernen* lernen = fenster.lernfenster()) {
+            if (!optionen->aufgabe.isEmpty()) {
+                lernen->geheZuBezeichnung(optionen->aufgabe);
+            }
+            if (optionen->zoom != 100) {
+                lernen->zoom(optionen->zoom);
+            }
+        }
     }
 
     if (!optionen->screenshot.isEmpty()) {

@@ -10,6 +10,7 @@
 
 #include "db/Themenbaum.h"
 #include "formula/Formelcompclass.h"
+#include "tasks/Anzeigeplan.h"
 
 // The basic data of a task database and the media folders (local and data disc).
 struct Grunddaten {
@@ -59,6 +60,11 @@ struct AppState {
     std::array<std::array<std::array<QString, 10>, 10>, 10> s_untergebiet;
     // Unit groups 0..n-1 followed by one empty slot n.
     QStringList s_einheiten;
+
+    // Display flags shared by the task windows, and the tool hand-back codes.
+    Anzeigeflags flags;
+    int b_aufrufer = 0;
+    int b_aktivezeile = 0;
 
     Themenbaum themenbaum;
     QStringList stichwortliste;  // sorted, first entry "ALLE" (or " " before renewal)

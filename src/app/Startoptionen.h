@@ -9,6 +9,8 @@ struct Startoptionen {
     QString datenbank;      // absolute, or empty
     QString arbeitsordner;  // absolute, or empty for the current folder
     QString screenshot;     // PNG to write, or empty
+    QString aufgabe;        // learning window: go to this task designation
+    int zoom = 100;         // learning window: zoom of the question box
 };
 
 // Parses the arguments (without the program name); relative paths are taken from `basis`.

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMediaDevices>
 #include <QMenuBar>
 #include <QPainter>
@@ -19,6 +20,7 @@
 #include "db/Aufgabendatenbank.h"
 #include "db/Fehler.h"
 #include "db/Nutzungslog.h"
+#include "learn/Formlernen.h"
 #include "ui/Dialoge.h"
 #include "ui/Twips.h"
 
@@ -28,7 +30,7 @@ const QString kTitel = QStringLiteral("Elvaris");
 
 // The menu entries whose windows are not part of the program yet stay disabled in every
 // state, so that nothing offers a command that does nothing.
-constexpr bool kLernfensterDa = false;
+constexpr bool kLernfensterDa = true;
 constexpr bool kPatchDa = false;
 constexpr bool kEinstellungenDa = false;
 constexpr bool kHilfeDa = false;
@@ -100,6 +102,11 @@ elvaris::elvaris(AppState& st, Dialoge& dialoge, Zufall& zufall, Umgebung umgebu
     setWindowTitle(kTitel);
     m_mdi = new Hintergrundflaeche(this);
     setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        if (w != nullptr && w == m_lernSub && m_lernfenster != nullptr) {
+            m_lernfenster->aktivieren();
+        }
+    });
     m_status = new QLabel(this);
     statusBar()->addWidget(m_status, 1);
     menuesAnlegen();
@@ -116,7 +123,7 @@ void elvaris::menuesAnlegen() {
     m_beenden = datei->addAction(QStringLiteral("&Beenden"), this, &elvaris::beendenBefehl);
     m_pruefung = menuBar()->addAction(QStringLiteral("&Prüfung"));
     m_pruefung->setVisible(false);  // the exam compiler is reached only once this is shown
-    m_lernen = menuBar()->addAction(QStringLiteral("&Lernen"));
+    m_lernen = menuBar()->addAction(QStringLiteral("&Lernen"), this, &elvaris::lernenBefehl);
     m_einstellungen = menuBar()->addAction(QStringLiteral("&Einstellungen"));
     m_hilfe = menuBar()->addAction(QStringLiteral("&Hilfe"));
 }
@@ -242,13 +249,33 @@ bool elvaris::datenbankOeffnen(const QString& pfad) {
         !f_grunddatenlesen(m_st, m_dialoge)) {
         return abbrechen();
     }
+    // The learning window is loaded hidden with the first database; it keeps its own
+    // connection and selection when another database is opened later.
+    if (m_lernfenster == nullptr) {
+        m_lernfenster = new Formlernen(m_st, m_dialoge, m_zufall);
+        m_lernSub = m_mdi->addSubWindow(m_lernfenster);
+        m_lernSub->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_lernSub->hide();
+        m_lernfenster->laden();
+    }
     m_datenbankOffen = true;
     menuesSetzen();
     statusZeigen();
     return true;
 }
 
+void elvaris::lernenBefehl() {
+    if (m_lernSub == nullptr) {
+        return;
+    }
+    m_lernSub->showMaximized();
+    m_mdi->setActiveSubWindow(m_lernSub);
+}
+
 void elvaris::closeEvent(QCloseEvent* e) {
+    if (m_lernfenster != nullptr) {
+        m_lernfenster->close();  // it closes with the main window and logs its result
+    }
     QMainWindow::closeEvent(e);
     if (e->isAccepted()) {
         m_st.o_formel.reset();

@@ -24,6 +24,8 @@ class Zufall;
 class QAction;
 class QMdiArea;
 class QLabel;
+class Formlernen;
+class QMdiSubWindow;
 
 class elvaris : public QMainWindow {
     Q_OBJECT
@@ -53,6 +55,9 @@ public:
     QAction* aktion(Menue m) const;
     const Farbtabelle& farbtabelle() const { return m_farbtabelle; }
     QMdiArea* mdi() const { return m_mdi; }
+    // "&Lernen": shows the learning window loaded at the opening of the database.
+    void lernenBefehl();
+    Formlernen* lernfenster() const { return m_lernfenster; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -70,6 +75,8 @@ private:
     bool m_datenbankOffen = false;
 
     QMdiArea* m_mdi = nullptr;
+    Formlernen* m_lernfenster = nullptr;
+    QMdiSubWindow* m_lernSub = nullptr;
     QLabel* m_status = nullptr;
     QAction* m_oeffnen = nullptr;
     QAction* m_aktualisieren = nullptr;

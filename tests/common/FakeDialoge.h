@@ -16,6 +16,7 @@ public:
     std::vector<Gezeigt> gezeigt;
     std::deque<bool> antwortenFrage;
     std::deque<std::optional<QString>> antwortenDatei;
+    std::deque<std::optional<QString>> antwortenEingabe;
 
     QStringList meldungen() const {
         QStringList l;
@@ -42,7 +43,12 @@ public:
     std::optional<QString> eingabe(const QString& text, const QString& titel,
                                    const QString&) override {
         gezeigt.push_back({QStringLiteral("eingabe"), text, titel});
-        return std::nullopt;
+        if (antwortenEingabe.empty()) {
+            return std::nullopt;
+        }
+        auto a = antwortenEingabe.front();
+        antwortenEingabe.pop_front();
+        return a;
     }
     std::optional<QString> dateiOeffnen(const QString& titel, const QString& dateiname,
                                         const QString& filter, const QString&) override {
