@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include "app/AppState.h"
-#include "db/Aufgabenquelle.h"
 #include "db/Aufgabendatenbank.h"
+#include "db/Aufgabenquelle.h"
 #include "learn/Formlernen.h"
 #include "ui/QtDialoge.h"
 #include "ui/Zufall.h"
@@ -30,10 +30,12 @@ struct Umgebung {
             aufgaben.append(QJsonObject{
                 {"freieantwort", QStringLiteral("T%1").arg(n, 5, 10, QLatin1Char('0'))},
                 {"Grundtyp", n % 6},
-                {"Aufgabe", QStringLiteral("{\\rtf1\\ansi\\fs24 Aufgabe %1: Berechnen Sie den Strom I durch "
-                                           "R = {\\b 470 \\u937?} bei U = 12 V.\\par}")
-                                .arg(n)},
-                {"Antwort1", n % 6 == 5 ? QStringLiteral("I=U/R//U;1;2;3:R;4;5;6//1:1") : QStringLiteral("mA")},
+                {"Aufgabe",
+                 QStringLiteral("{\\rtf1\\ansi\\fs24 Aufgabe %1: Berechnen Sie den Strom I durch "
+                                "R = {\\b 470 \\u937?} bei U = 12 V.\\par}")
+                     .arg(n)},
+                {"Antwort1",
+                 n % 6 == 5 ? QStringLiteral("I=U/R//U;1;2;3:R;4;5;6//1:1") : QStringLiteral("mA")},
                 {"Antwort2", "zweite"},
                 {"Antwort3", "dritte"},
                 {"Ergebnis1", 25.5},
@@ -42,10 +44,11 @@ struct Umgebung {
                 {"Gebiet2", (n / 4) % 3},
                 {"webtask", n}});
         }
-        QJsonObject quelle{{"datenbanktyp", 0},
-                           {"themen", QJsonArray{QJsonObject{{"name", "A"}}, QJsonObject{{"name", "B"}},
-                                                 QJsonObject{{"name", "C"}}, QJsonObject{{"name", "D"}}}},
-                           {"aufgaben", aufgaben}};
+        QJsonObject quelle{
+            {"datenbanktyp", 0},
+            {"themen", QJsonArray{QJsonObject{{"name", "A"}}, QJsonObject{{"name", "B"}},
+                                  QJsonObject{{"name", "C"}}, QJsonObject{{"name", "D"}}}},
+            {"aufgaben", aufgaben}};
         st.s_datenbank = dir.filePath("gross.ssw");
         st.s_startpfad = dir.path();
         f_datenbankBauen(quelle, st.s_datenbank);
@@ -90,7 +93,11 @@ void BM_Weiter(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_Weiter)->Unit(benchmark::kMillisecond)->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Weiter)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(100)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

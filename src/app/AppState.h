@@ -11,6 +11,7 @@
 #include "db/Themenbaum.h"
 #include "formula/Formelcompclass.h"
 #include "tasks/Anzeigeplan.h"
+#include "tasks/Werteingabe.h"
 
 // The basic data of a task database and the media folders (local and data disc).
 struct Grunddaten {
@@ -65,6 +66,9 @@ struct AppState {
     Anzeigeflags flags;
     int b_aufrufer = 0;
     int b_aktivezeile = 0;
+    bool bo_einsetzbar = false;
+    // The last key and the comma flag of the value box typed in last, in any window.
+    Werteingabe werteingabe;
 
     Themenbaum themenbaum;
     QStringList stichwortliste;  // sorted, first entry "ALLE" (or " " before renewal)

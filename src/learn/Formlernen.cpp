@@ -20,6 +20,7 @@
 #include "db/Fehler.h"
 #include "db/Nutzungslog.h"
 #include "media/MediaPfad.h"
+#include "tasks/Antworteingabe.h"
 #include "tasks/Aufgabenansicht.h"
 #include "ui/Dialoge.h"
 #include "ui/Zufall.h"
@@ -134,6 +135,7 @@ Formlernen::Formlernen(AppState& st, Dialoge& dialoge, Zufall& zufall, QWidget* 
 
     menuesAnlegen();
     selektorAnlegen();
+    antwortenEinrichten();
     resize(820, 700);
     qApp->installEventFilter(this);
 }
@@ -259,6 +261,7 @@ void Formlernen::anzeigen(bool tooltips) {
     }
     const Aufgabenzeile z = m_sitzung.aktuell();
     m_plan = f_anzeigeplan(z, Fenster::Lernen, m_st.flags, m_zufall);
+    m_eingabe->setGrundtyp(z.grundtyp);
     m_ansicht->frageSetzen(z.aufgabe, m_zoom);
     m_ansicht->anwenden(m_plan, tooltips);
     for (int i = 0; i < 5; ++i) {
@@ -356,6 +359,7 @@ void Formlernen::merkerSpeichern() {
 
 void Formlernen::bewegen(Bewegung k) {
     merkerSpeichern();
+    m_loesung->hide();
     m_mm[8]->hide();
     m_ansicht->bildLeeren();
     if (!m_sitzung.bewegen(k)) {
@@ -388,6 +392,7 @@ void Formlernen::geheZuBezeichnung(const QString& bezeichnung) {
             return;
         }
         const int ziel = m_sitzung.zeile();
+        m_loesung->hide();
         m_ansicht->bildLeeren();
         knopfleisteSetzen();
         setWindowTitle(QStringLiteral("Aufgabe: ") + QString::number(ziel + 1));
@@ -427,6 +432,10 @@ void Formlernen::oeffnen() {
 }
 
 bool Formlernen::eventFilter(QObject* o, QEvent* e) {
+    if (o == m_loesung && e->type() == QEvent::MouseButtonRelease) {
+        m_loesung->hide();  // a click on the evaluation panel hides it
+        return true;
+    }
     // The window sees Ctrl+A before its controls (a text box would select all instead).
     if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
         auto* w = qobject_cast<QWidget*>(o);

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -48,6 +49,19 @@ public:
     void zoom(int prozent);
     void oeffnen();
     void bildZeigen(int nummer);  // 1, 2, 3; 0 for the pause picture
+    // "Auswertung" of the current task.
+    void auswerten();
+    // Ticks or unticks multiple-choice answer i.
+    void ankreuzen(int i);
+    // Opens the formula calculator, for answer row `zeile` when `einsetzbar`.
+    void rechnerZeigen(bool einsetzbar, int zeile);
+    // A tool window hands back (f_toolergebnis).
+    void toolergebnis(bool uebernehmen, const QString& formel, const QString& wert,
+                      const QString& einheit);
+    QLabel* loesung() const { return m_loesung; }
+    QLabel* gesamtLabel() const { return m_gesamt; }
+    QLabel* noteLabel() const { return m_note; }
+    QWidget* rechner() const { return m_rechner; }
 
     Lernsitzung& sitzung() { return m_sitzung; }
     Aufgabenansicht* ansicht() const { return m_ansicht; }
@@ -86,6 +100,9 @@ private:
     void multimediaSetzen();
     void zeitZeigen();
     void log(const QString& ereignis);
+    void antwortenEinrichten();
+    int freieAuswertung(const Aufgabenzeile& z);
+    void bewertung(const Aufgabenzeile& z, int punkte);
 
     AppState& m_st;
     Dialoge& m_dialoge;
@@ -121,4 +138,7 @@ private:
     std::array<QSpinBox*, 2> m_stufe{};
     std::array<QLabel*, 2> m_stufenLabel{};
     QPushButton* m_statistikLoeschen = nullptr;
+    class Antworteingabe* m_eingabe = nullptr;
+    QLabel* m_loesung = nullptr;
+    QPointer<QWidget> m_rechner;
 };

@@ -5,6 +5,7 @@
 #include "db/Fehler.h"
 #include "db/JetSql.h"
 #include "db/Recordset.h"
+#include "tasks/Bewertung.h"
 
 Lernsitzung::Lernsitzung(AppState& st, Zufall& zufall) : m_st(st), m_zufall(zufall) {}
 
@@ -118,5 +119,39 @@ void Lernsitzung::antwortmerkerSpeichern(const QString& merker) {
     }
     m_rs->edit();
     m_rs->setFeld(QStringLiteral("Antwortmerker"), merker);
+    m_rs->update();
+}
+
+void Lernsitzung::markeSetzen(int i, int wert) {
+    if (!hatAufgabe() || i < 0 || i > 4) {
+        return;
+    }
+    m_rs->edit();
+    m_rs->setFeld(QStringLiteral("mark") + QString::number(i + 1), wert);
+    m_rs->update();
+}
+
+void Lernsitzung::alsAusgewertet() {
+    if (!hatAufgabe()) {
+        return;
+    }
+    m_rs->edit();
+    m_rs->setFeld(QStringLiteral("mark"), 1);
+    m_rs->update();
+}
+
+void Lernsitzung::zaehlerWeiter(bool unrichtig) {
+    if (!hatAufgabe()) {
+        return;
+    }
+    m_rs->edit();
+    if (unrichtig) {
+        m_rs->setFeld(QStringLiteral("unrichtig"),
+                      f_zaehlerWeiter(
+                          static_cast<int>(m_rs->feld(QStringLiteral("unrichtig")).toLongLong())));
+    }
+    m_rs->setFeld(
+        QStringLiteral("nutzung"),
+        f_zaehlerWeiter(static_cast<int>(m_rs->feld(QStringLiteral("nutzung")).toLongLong())));
     m_rs->update();
 }

@@ -44,6 +44,12 @@ public:
 
     // Writes the answer marker of the current task (plain text in the learning window).
     void antwortmerkerSpeichern(const QString& merker);
+    // Ticks (1) or unticks (0) multiple-choice answer i (0..4) of the current task.
+    void markeSetzen(int i, int wert);
+    // The current task counts as evaluated in this run.
+    void alsAusgewertet();
+    // After an evaluation: nutzung one up, unrichtig one up when the points fell short.
+    void zaehlerWeiter(bool unrichtig);
 
     Auswahlmodus& modus() { return m_modus; }
     Auswahlfilter& filter() { return m_filter; }

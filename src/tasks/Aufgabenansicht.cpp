@@ -137,6 +137,17 @@ void Aufgabenansicht::anwenden(const Anzeigeplan& plan, bool tooltipsZeigen) {
     }
 }
 
+void Aufgabenansicht::mcMarkieren(int i, bool markiert) {
+    QTextEdit* box = m_mc[static_cast<std::size_t>(i)];
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, markiert ? bgr(kMcMarkiert) : QColor(Qt::white));
+    box->setPalette(pal);
+}
+
+bool Aufgabenansicht::mcMarkiert(int i) const {
+    return m_mc[static_cast<std::size_t>(i)]->palette().color(QPalette::Base) != QColor(Qt::white);
+}
+
 void Aufgabenansicht::tooltipsLeeren() {
     for (QLineEdit* t : m_text) {
         t->setToolTip(QString());

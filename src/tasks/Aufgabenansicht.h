@@ -28,6 +28,9 @@ public:
     void bildSetzen(const Bildgeometrie& g, const QPixmap* bild);
     void bildLeeren();
     void tooltipsLeeren();
+    // The tick colour of multiple-choice box i.
+    void mcMarkieren(int i, bool markiert);
+    bool mcMarkiert(int i) const;
 
     QTextEdit* frage() const { return m_frage; }
     QTextEdit* mcBox(int i) const { return m_mc[static_cast<std::size_t>(i)]; }

@@ -11,11 +11,16 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include "app/elvaris.h"
 #include "common/FakeDialoge.h"
 #include "common/Fixture.h"
+#include "db/Database.h"
 #include "db/Nutzungslog.h"
+#include "db/Recordset.h"
 #include "db/Verschluesselung.h"
+#include "formula/Formrechner.h"
 #include "learn/Formlernen.h"
 #include "tasks/Aufgabenansicht.h"
 #include "ui/Zufall.h"
@@ -179,7 +184,8 @@ TEST_F(FormlernenTest, GeheZuZoomPunkteUndBild) {
     EXPECT_EQ(lernen->ansicht()->frage()->width(), 633);
     lernen->menue("menu100")->trigger();
     EXPECT_EQ(lernen->ansicht()->frage()->geometry().left(), 400);
-    EXPECT_FALSE(lernen->menue("menuformelserver")->isEnabled());
+    EXPECT_TRUE(lernen->menue("menuformelserver")->isEnabled());
+    EXPECT_FALSE(lernen->menue("menusterndreieck")->isEnabled());
 }
 
 TEST_F(FormlernenTest, TypenWerdenAngezeigt) {
@@ -204,4 +210,109 @@ TEST_F(FormlernenTest, TypenWerdenAngezeigt) {
 TEST_F(FormlernenTest, SchliessenSchreibtErgebnis) {
     lernen->close();
     EXPECT_EQ(logzeilen().last(), QStringLiteral("Logout LernenGesamtpunktzahl: 0 , Note: "));
+}
+
+TEST_F(FormlernenTest, AuswertungAllerTypen) {
+    const QChar cr(13);
+    // Multiple choice GS-01: "Ohm" is the only right answer (weights -1, 2, -1, -1).
+    dialoge.antwortenEingabe = {QStringLiteral("GS-01"), QStringLiteral("GS-12"),
+                                QStringLiteral("GS-31"), QStringLiteral("GS-20"),
+                                QStringLiteral("GS-05")};
+    lernen->geheZu();
+    const Aufgabenzeile mc = lernen->sitzung().aktuell();
+    int ohm = -1;
+    for (int i = 0; i < 5; ++i) {
+        if (mc.antwort[static_cast<std::size_t>(i)].startsWith("Ohm")) {
+            ohm = i;
+        }
+    }
+    ASSERT_GE(ohm, 0);
+    lernen->ankreuzen(ohm);
+    EXPECT_TRUE(lernen->ansicht()->mcMarkiert(ohm));
+    EXPECT_EQ(lernen->sitzung().aktuell().marks[static_cast<std::size_t>(ohm)], 1);
+    klick(lernen->auswertungsknopf());
+    EXPECT_FALSE(lernen->auswertungsknopf()->isEnabled());
+    EXPECT_TRUE(lernen->loesung()->isVisible());
+    EXPECT_TRUE(lernen->loesung()->text().startsWith(
+        "Sie haben diese Aufgabe vollständig gelöst\nund erhalten 2 Punkte."));
+    EXPECT_EQ(lernen->gesamtLabel()->text(), QStringLiteral("Gesamtpunktzahl: 2"));
+    EXPECT_EQ(lernen->noteLabel()->text(), QStringLiteral("Gesamtnote: 1"));
+    EXPECT_TRUE(lernen->sitzung().aktuell().mark);
+    EXPECT_EQ(lernen->sitzung().aktuell().antwortmerker.count(';'), 5);
+
+    // Calculation GS-12: 650 Ohm right, the current in a wrong group.
+    lernen->geheZu();
+    lernen->ansicht()->wertBox(0)->setText("650");
+    lernen->ansicht()->textBox(0)->setText("Ohm");
+    lernen->ansicht()->wertBox(1)->setText("36,9");
+    lernen->ansicht()->textBox(1)->setText("V");
+    lernen->auswerten();
+    EXPECT_TRUE(lernen->loesung()->text().startsWith(
+        "Sie haben diese Aufgabe nur teilweise gelöst\nund erhalten 2 von 5 Punkten"))
+        << lernen->loesung()->text().toStdString();
+    EXPECT_TRUE(lernen->loesung()->text().contains("650 Ohm"));
+    EXPECT_EQ(lernen->sitzung().aktuell().antwortmerker,
+              QStringLiteral("650;;Ohm;36,9;;V;0;;;0;;;0;;;"));
+    // After the evaluation the display shows the expected result.
+    EXPECT_EQ(lernen->ansicht()->textBox(1)->text(), QStringLiteral("mA "));
+
+    // Formula GS-31.
+    lernen->geheZu();
+    lernen->ansicht()->textBox(0)->setText("R=R1||R2");
+    lernen->auswerten();
+    EXPECT_TRUE(lernen->loesung()->text().startsWith("Sie haben diese Aufgabe vollständig gelöst"));
+    EXPECT_EQ(lernen->gesamtLabel()->text(), QStringLiteral("Gesamtpunktzahl: 7"));
+
+    // Free answer GS-20, self-assessed right.
+    lernen->geheZu();
+    lernen->ansicht()->freieAntwort()->setPlainText("Strom gleich, Spannungen addieren sich");
+    dialoge.antwortenFrage = {true};
+    dialoge.gezeigt.clear();
+    lernen->auswerten();
+    ASSERT_FALSE(dialoge.gezeigt.empty());
+    EXPECT_EQ(dialoge.gezeigt.back().text,
+              QStringLiteral("Ist Ihre Antwort richtig? \nDann bekommen Sie 4 Punkte"));
+    EXPECT_TRUE(
+        lernen->ansicht()->freieAntwort()->toPlainText().contains("Die richtige Antwort lautet:"));
+    EXPECT_EQ(lernen->gesamtLabel()->text(), QStringLiteral("Gesamtpunktzahl: 11"));
+
+    // Short answer GS-05 wrong: 0 points, counters written.
+    lernen->geheZu();
+    lernen->ansicht()->textBox(0)->setText("Ampere");
+    lernen->auswerten();
+    EXPECT_TRUE(lernen->loesung()->text().startsWith(
+        "Sie haben diese Aufgabe nicht gelöst\nund erhalten 0 Punkte"));
+    auto db = Database::oeffnen(demo);
+    auto rs = db->oeffneRecordset("SELECT * FROM 01 WHERE freieantwort = 'GS-05'",
+                                  Database::Art::Snapshot);
+    EXPECT_EQ(rs->feld("nutzung").toInt(), 1);
+    EXPECT_EQ(rs->feld("unrichtig").toInt(), 1);
+    Q_UNUSED(cr);
+}
+
+TEST_F(FormlernenTest, RechnerRechnetUndGibtZurueck) {
+    dialoge.antwortenEingabe = {QStringLiteral("GS-12")};
+    lernen->geheZu();
+    lernen->rechnerZeigen(true, 1);
+    EXPECT_FALSE(lernen->isEnabled());
+    auto* rechner = qobject_cast<Formrechner*>(lernen->rechner());
+    ASSERT_NE(rechner, nullptr);
+    rechner->formel()->setPlainText("I/A=U/R");
+    rechner->f_formelanalyse();
+    ASSERT_EQ(rechner->variablenzahl(), 2);
+    // Variables longest first: here both have one letter, in the order found.
+    for (int i = 0; i < 2; ++i) {
+        rechner->wert(i)->setText(rechner->variable(i)->text().startsWith("U") ? "24" : "650");
+    }
+    rechner->f_formelberechnung();
+    EXPECT_EQ(rechner->links()->text(), QStringLiteral("I ="));
+    EXPECT_EQ(rechner->ergebnis()->text(), QStringLiteral("0,037 A"));
+    rechner->darstellung()->setCurrentRow(2);
+    rechner->f_formelberechnung();
+    EXPECT_EQ(rechner->ergebnis()->text(), QStringLiteral("36,92 mA"));  // mantissa of "0.000E+00"
+    EXPECT_TRUE(rechner->einsetzenKnopf()->isEnabled());
+    rechner->einsetzen();
+    EXPECT_TRUE(lernen->isEnabled());
+    EXPECT_EQ(lernen->ansicht()->wertBox(1)->text(), QStringLiteral("36,92"));
+    EXPECT_EQ(lernen->ansicht()->textBox(1)->text(), QStringLiteral("mA"));
 }

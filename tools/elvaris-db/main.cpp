@@ -6,9 +6,12 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <QDir>
+#include <QFileInfo>
 #include "db/Aufgabenquelle.h"
 #include "db/Fehler.h"
 #include "formula/Formelcompclass.h"
+#include "tasks/Datenbankpruefung.h"
 
 namespace {
 
@@ -17,6 +20,8 @@ const char* const kHilfe =
     "  elvaris-db build QUELLE.json ZIEL.ssw   Aufgabendatenbank aus JSON bauen\n"
     "  elvaris-db dump DATENBANK [ZIEL.json]   Aufgabendatenbank als JSON ausgeben\n"
     "  elvaris-db vorlage ZIEL                 leere Prüfungsvorlage (exec.dll) anlegen\n"
+    "  elvaris-db check DATENBANK [BILDER]     jede Aufgabe mit ihrer eigenen Lösung prüfen\n"
+    "                                          (Bilder: Ordner der Bilder, sonst Bilder/ daneben)\n"
     "  elvaris-db formel [--einfach] TEXT      Formel wie bei der Auswertung berechnen,\n"
     "                                          z. B. \"U=R*I//R;2;3;4:I;5;6;7//1:1\"\n";
 
@@ -59,6 +64,23 @@ int main(int argc, char** argv) {
         if (befehl == QLatin1String("vorlage") && args.size() == 2) {
             f_pruefungsvorlageBauen(args[1]);
             return 0;
+        }
+        if (befehl == QLatin1String("check") && (args.size() == 2 || args.size() == 3)) {
+            const QString bilder =
+                args.size() == 3
+                    ? args[2]
+                    : QFileInfo(args[1]).absoluteDir().filePath(QStringLiteral("Bilder"));
+            Formelcompclass o_formel;
+            const QStringList befunde = f_datenbankPruefen(args[1], bilder, o_formel);
+            for (const QString& b : befunde) {
+                out << b << '\n';
+            }
+            if (befunde.isEmpty()) {
+                out << "Keine Befunde.\n";
+                return 0;
+            }
+            out << befunde.size() << " Befunde.\n";
+            return 1;
         }
         if (befehl == QLatin1String("formel") && (args.size() == 2 || args.size() == 3)) {
             const bool einfach = args.size() == 3 && args[1] == QLatin1String("--einfach");
