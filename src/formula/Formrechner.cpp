@@ -67,6 +67,7 @@ Formrechner::Formrechner(Formelcompclass& o_formel, Dialoge& dialoge, int i_rech
     haupt->addWidget(m_formel, 0, 0, 1, 3);
 
     auto* zeilen = new QGridLayout();
+    zeilen->setColumnMinimumWidth(1, 120);
     for (int i = 0; i <= std::max(0, i_rechnerliste); ++i) {
         auto* name = new QLabel(this);
         name->setObjectName(QStringLiteral("Labelvariable%1").arg(i));
@@ -82,7 +83,10 @@ Formrechner::Formrechner(Formelcompclass& o_formel, Dialoge& dialoge, int i_rech
         m_namen.push_back(name);
         m_werte.push_back(wert);
     }
-    haupt->addLayout(zeilen, 1, 0, 3, 1);
+    auto* links = new QVBoxLayout();
+    links->addLayout(zeilen);
+    links->addStretch(1);
+    haupt->addLayout(links, 1, 0, 3, 1);
 
     auto* ergebnis = new QHBoxLayout();
     m_gl = new QLabel(QStringLiteral("Y  ="), this);
@@ -122,7 +126,8 @@ Formrechner::Formrechner(Formelcompclass& o_formel, Dialoge& dialoge, int i_rech
             auto* b = new QPushButton(text, this);
             b->setObjectName(name + QString::number(i));
             b->setAutoDefault(false);
-            b->setMinimumWidth(34);
+            b->setMinimumWidth(48);
+            b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
             connect(b, &QPushButton::clicked, this, [this, text] { anhaengen(text); });
             feld->addWidget(b, i / spalten, i % spalten);
         }
@@ -130,7 +135,7 @@ Formrechner::Formrechner(Formelcompclass& o_formel, Dialoge& dialoge, int i_rech
     };
     auto* tasten = new QVBoxLayout();
     tasten->addLayout(tastenfeld(kZahlen, 21, 7, QStringLiteral("Picturezahlen")));
-    tasten->addLayout(tastenfeld(kFunktionen, 32, 8, QStringLiteral("Pictureformel")));
+    tasten->addLayout(tastenfeld(kFunktionen, 32, 6, QStringLiteral("Pictureformel")));
     tasten->addLayout(tastenfeld(kKonstanten, 9, 9, QStringLiteral("Picturekonst")));
     haupt->addLayout(tasten, 2, 1, 2, 2);
     for (const auto& [i, tipp] : kFunktionsTipps) {
