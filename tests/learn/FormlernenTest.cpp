@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -315,4 +316,28 @@ TEST_F(FormlernenTest, RechnerRechnetUndGibtZurueck) {
     EXPECT_TRUE(lernen->isEnabled());
     EXPECT_EQ(lernen->ansicht()->wertBox(1)->text(), QStringLiteral("36,92"));
     EXPECT_EQ(lernen->ansicht()->textBox(1)->text(), QStringLiteral("mA"));
+}
+
+TEST_F(FormlernenTest, EingabefelderFiltern) {
+    dialoge.antwortenEingabe = {QStringLiteral("GS-12")};
+    lernen->geheZu();
+    QLineEdit* wert = lernen->ansicht()->wertBox(0);
+    QLineEdit* einheit = lernen->ansicht()->textBox(0);
+    QApplication::setActiveWindow(haupt.get());
+    wert->setFocus();
+    wert->clear();
+    QTest::keyClicks(wert, "1.5.x+e");
+    EXPECT_EQ(wert->text(), QStringLiteral("1,5+E"));
+    einheit->setFocus();  // the value box loses the focus: checked
+    EXPECT_EQ(wert->text(), QStringLiteral("0"));
+    EXPECT_EQ(dialoge.meldungen().last(), QStringLiteral("Falsches Zahlenformat"));
+    QTest::keyClicks(einheit, "m1A");
+    EXPECT_EQ(einheit->text(), QStringLiteral("mA"));
+    // Right mouse button on the value box of a calculation opens the calculator for the row.
+    QTest::mouseClick(lernen->ansicht()->wertBox(1), Qt::RightButton);
+    ASSERT_NE(lernen->rechner(), nullptr);
+    EXPECT_EQ(st.b_aktivezeile, 1);
+    EXPECT_TRUE(st.bo_einsetzbar);
+    lernen->rechner()->close();
+    EXPECT_TRUE(lernen->isEnabled());
 }
