@@ -162,6 +162,10 @@ private:
     QString einArgument(const QString& token, const QString& code, bool grad,
                         const std::function<double(double)>& rechnung, const QString& meldung,
                         bool geschuetzt = true);
+    // A multi-argument function: at least two arguments separated by ";", the first
+    // `auswerten` of them evaluated with f_klammer, then `rechnung` on their texts.
+    QString mehrereArgumente(const QString& s, const QString& meldung, int auswerten,
+                             const std::function<QString(const QStringList&)>& rechnung);
     // A bitwise operator on two bytes.
     QString bitweise(const QString& s, QChar op, const QString& name, const QString& verbinder,
                      const std::function<int(int, int)>& rechnung);

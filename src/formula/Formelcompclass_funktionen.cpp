@@ -392,131 +392,92 @@ QStringList argumente(const QString& s) {
 }
 }  // namespace
 
-QString Formelcompclass::f_log(const QString& s) {
+QString Formelcompclass::mehrereArgumente(
+    const QString& s, const QString& meldung, int auswerten,
+    const std::function<QString(const QStringList&)>& rechnung) {
     if (bo_generalfehler) {
         return {};
     }
     try {
         const QStringList a = argumente(s);
-        // The evaluated texts are read as they are: a sign marker makes a value read as 0.
-        const double x = f_zahlLesen(f_klammer(a[0]));
-        const double y = f_zahlLesen(f_klammer(a[1]));
+        // The arguments may be whole expressions: each is evaluated before the function.
+        QStringList werte;
+        for (qsizetype i = 0; i < a.size() && i < auswerten; ++i) {
+            werte << f_klammer(a[i]);
+        }
         if (bo_generalfehler) {
             return {};
         }
-        return f_zahlSchreiben(geteilt(logarithmus(x), logarithmus(y)));
+        return rechnung(werte);
     } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler in log-Funktion"));
+        fehler(meldung);
         return {};
     }
+}
+
+QString Formelcompclass::f_log(const QString& s) {
+    // The evaluated texts are read as they are: a sign marker makes a value read as 0.
+    return mehrereArgumente(
+        s, QStringLiteral("Fehler in log-Funktion"), 2, [](const QStringList& w) {
+            return f_zahlSchreiben(
+                geteilt(logarithmus(f_zahlLesen(w[0])), logarithmus(f_zahlLesen(w[1]))));
+        });
 }
 
 QString Formelcompclass::f_max(const QString& s) {
-    if (bo_generalfehler) {
-        return {};
-    }
-    try {
-        const QStringList a = argumente(s);
-        const QString at = f_klammer(a[0]);
-        const QString bt = f_klammer(a[1]);
-        if (bo_generalfehler) {
-            return {};
-        }
-        return f_zahlLesen(minus(bt)) > f_zahlLesen(minus(at)) ? bt : at;
-    } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler in max-Funktion"));
-        return {};
-    }
+    return mehrereArgumente(
+        s, QStringLiteral("Fehler in max-Funktion"), 2, [](const QStringList& w) {
+            return f_zahlLesen(minus(w[1])) > f_zahlLesen(minus(w[0])) ? w[1] : w[0];
+        });
 }
 
 QString Formelcompclass::f_min(const QString& s) {
-    if (bo_generalfehler) {
-        return {};
-    }
-    try {
-        const QStringList a = argumente(s);
-        const QString at = f_klammer(a[0]);
-        const QString bt = f_klammer(a[1]);
-        if (bo_generalfehler) {
-            return {};
-        }
-        return f_zahlLesen(minus(bt)) < f_zahlLesen(minus(at)) ? bt : at;
-    } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler in min-Funktion"));
-        return {};
-    }
+    return mehrereArgumente(
+        s, QStringLiteral("Fehler in min-Funktion"), 2, [](const QStringList& w) {
+            return f_zahlLesen(minus(w[1])) < f_zahlLesen(minus(w[0])) ? w[1] : w[0];
+        });
 }
 
 QString Formelcompclass::f_nuk(const QString& s) {
-    if (bo_generalfehler) {
-        return {};
-    }
-    try {
-        const QStringList a = argumente(s);
-        const QString nt = f_klammer(a[0]);
-        const QString kt = f_klammer(a[1]);
-        if (bo_generalfehler) {
-            return {};
-        }
-        const double n = f_zahlLesen(nt);
-        const double k = f_zahlLesen(kt);
-        if (n < k) {
-            throw Abbruch();
-        }
-        // The factorials come from the argument texts and so drop a sign.
-        const double fn = fakultaet(f_zahlLesen(QString(nt).remove(QLatin1Char('@'))));
-        const double fk = fakultaet(f_zahlLesen(QString(kt).remove(QLatin1Char('@'))));
-        const double fnk = fakultaet(n - k);
-        return f_zahlSchreiben(geteilt(fn, fk * fnk));
-    } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler in nuk-Funktion"));
-        return {};
-    }
+    return mehrereArgumente(
+        s, QStringLiteral("Fehler in nuk-Funktion"), 2, [](const QStringList& w) {
+            const double n = f_zahlLesen(w[0]);
+            const double k = f_zahlLesen(w[1]);
+            if (n < k) {
+                throw Abbruch();
+            }
+            // The factorials come from the argument texts and so drop a sign.
+            const double fn = fakultaet(f_zahlLesen(QString(w[0]).remove(QLatin1Char('@'))));
+            const double fk = fakultaet(f_zahlLesen(QString(w[1]).remove(QLatin1Char('@'))));
+            return f_zahlSchreiben(geteilt(fn, fk * fakultaet(n - k)));
+        });
 }
 
 QString Formelcompclass::f_arg(const QString& s) {
-    if (bo_generalfehler) {
-        return {};
-    }
-    try {
-        const QStringList a = argumente(s);
-        const double x = f_zahlLesen(minus(f_klammer(a[0])));
-        const double y = f_zahlLesen(minus(f_klammer(a[1])));
-        if (bo_generalfehler) {
-            return {};
-        }
-        double winkel = 0.0;
-        if (x > 0.0) {
-            winkel = std::atan(y / x);
-        } else if (x < 0.0) {
-            winkel = std::atan(y / x) + kPi;
-        } else {
-            winkel = y > 0.0 ? kPiHalbe : (y < 0.0 ? -kPiHalbe : 0.0);
-        }
-        return f_zahlSchreiben(endlich(winkel * 180.0 / kPi))
-            .replace(QLatin1Char(','), QLatin1Char('.'));
-    } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler in arg-Funktion"));
-        return {};
-    }
+    return mehrereArgumente(s, QStringLiteral("Fehler in arg-Funktion"), 2,
+                            [](const QStringList& w) {
+                                const double x = f_zahlLesen(minus(w[0]));
+                                const double y = f_zahlLesen(minus(w[1]));
+                                double winkel = 0.0;
+                                if (x > 0.0) {
+                                    winkel = std::atan(y / x);
+                                } else if (x < 0.0) {
+                                    winkel = std::atan(y / x) + kPi;
+                                } else {
+                                    winkel = y > 0.0 ? kPiHalbe : (y < 0.0 ? -kPiHalbe : 0.0);
+                                }
+                                return f_zahlSchreiben(endlich(winkel * 180.0 / kPi))
+                                    .replace(QLatin1Char(','), QLatin1Char('.'));
+                            });
 }
 
 QString Formelcompclass::f_Betrag(const QString& s) {
-    if (bo_generalfehler) {
-        return {};
-    }
-    try {
-        const QStringList a = argumente(s);
-        const double x = f_zahlLesen(minus(f_klammer(a[0])));
-        const double y = f_zahlLesen(minus(f_klammer(a[1])));
-        const double z = a.size() > 2 ? f_zahlLesen(minus(f_klammer(a[2]))) : 0.0;
-        if (bo_generalfehler) {
-            return {};
-        }
-        return f_zahlSchreiben(endlich(std::sqrt(x * x + y * y + z * z)))
-            .replace(QLatin1Char(','), QLatin1Char('.'));
-    } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler Betrags-Funktion"));
-        return {};
-    }
+    return mehrereArgumente(s, QStringLiteral("Fehler Betrags-Funktion"), 3,
+                            [](const QStringList& w) {
+                                const double x = f_zahlLesen(minus(w[0]));
+                                const double y = f_zahlLesen(minus(w[1]));
+                                const double z = w.size() > 2 ? f_zahlLesen(minus(w[2])) : 0.0;
+                                return f_zahlSchreiben(endlich(std::sqrt(x * x + y * y + z * z)))
+                                    .replace(QLatin1Char(','), QLatin1Char('.'));
+                            });
 }

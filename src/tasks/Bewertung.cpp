@@ -21,6 +21,29 @@ QString grenze(const QString& feld) {
     return feld.isEmpty() ? QStringLiteral("0") : feld;
 }
 
+// The recorded answers of short-answer, formula and calculation tasks, as both the learning
+// window and the exam windows list them under the verdict.
+QString antwortliste(int grundtyp, const QString& merker) {
+    QString l;
+    if (merker.isEmpty()) {
+        return l;
+    }
+    const QStringList p = merker.split(QLatin1Char(';'));
+    if (grundtyp == 1 || grundtyp == 5) {
+        for (qsizetype k = 0; k + 1 < p.size(); ++k) {
+            l += p[k] + kUmbruch;
+        }
+    } else if (grundtyp == 2) {
+        for (int i = 0; i < 5; ++i) {
+            if (p.value(3 * i) != QLatin1String("0")) {
+                l += kUmbruch + p.value(3 * i) + QLatin1Char(' ') + p.value(3 * i + 1) +
+                     p.value(3 * i + 2);
+            }
+        }
+    }
+    return l;
+}
+
 }  // namespace
 
 Bewertungszeilen f_zeilenLernen(const Aufgabenzeile& z, const Antwortboxen& b) {
@@ -401,39 +424,17 @@ Lernergebnis f_lernergebnis(const Aufgabenzeile& z, const Anzeigeplan& plan, int
            QStringLiteral(" von ") + QString::number(maximal) + QStringLiteral(" Punkten") +
            kUmbruch + QStringLiteral("Das entspricht der Note: ") +
            QString::number(f_note(gesamt, maximal, g));
-    const QStringList p = z.antwortmerker.split(QLatin1Char(';'));
-    switch (z.grundtyp) {
-        case 0:
-            for (int i = 0; i < 5; ++i) {
-                if (plan.mc[static_cast<std::size_t>(i)].sichtbar) {
-                    e.liste +=
-                        QStringLiteral("Antwort ") + QString::number(i + 1) +
-                        (z.marks[static_cast<std::size_t>(i)] > 0 ? QStringLiteral(" -richtig")
-                                                                  : QStringLiteral(" -falsch")) +
-                        kUmbruch + kUmbruch;
-                }
+    if (z.grundtyp == 0) {
+        for (int i = 0; i < 5; ++i) {
+            if (plan.mc[static_cast<std::size_t>(i)].sichtbar) {
+                e.liste += QStringLiteral("Antwort ") + QString::number(i + 1) +
+                           (z.marks[static_cast<std::size_t>(i)] > 0 ? QStringLiteral(" -richtig")
+                                                                     : QStringLiteral(" -falsch")) +
+                           kUmbruch + kUmbruch;
             }
-            break;
-        case 1:
-        case 5:
-            if (!z.antwortmerker.isEmpty()) {
-                for (qsizetype k = 0; k + 1 < p.size(); ++k) {
-                    e.liste += p[k] + kUmbruch;
-                }
-            }
-            break;
-        case 2:
-            if (!z.antwortmerker.isEmpty()) {
-                for (int i = 0; i < 5; ++i) {
-                    if (p.value(3 * i) != QLatin1String("0")) {
-                        e.liste += kUmbruch + p.value(3 * i) + QLatin1Char(' ') +
-                                   p.value(3 * i + 1) + p.value(3 * i + 2);
-                    }
-                }
-            }
-            break;
-        default:
-            break;
+        }
+    } else {
+        e.liste = antwortliste(z.grundtyp, z.antwortmerker);
     }
     e.rahmen = e.m1 + kUmbruch + e.m2 + kUmbruch +
                QStringLiteral("Und das war Ihre Meinung zu dem Thema:") + kUmbruch + kUmbruch +
@@ -458,34 +459,18 @@ QString f_pruefungsergebnis(const Aufgabenzeile& z, const Anzeigeplan& plan, con
             QStringLiteral(" Punkten");
     }
     QString l;
-    const QStringList p = merker.split(QLatin1Char(';'));
-    switch (z.grundtyp) {
-        case 0:
-            for (int i = 0; i < 5; ++i) {
-                if (plan.mc[static_cast<std::size_t>(i)].sichtbar) {
-                    l += QStringLiteral("Antwort ") + QString::number(i + 1) +
-                         (p.value(i) == QLatin1String("1") ? QStringLiteral(" Richtig")
-                                                           : QStringLiteral(" Falsch")) +
-                         kUmbruch;
-                }
+    if (z.grundtyp == 0) {
+        const QStringList p = merker.split(QLatin1Char(';'));
+        for (int i = 0; i < 5; ++i) {
+            if (plan.mc[static_cast<std::size_t>(i)].sichtbar) {
+                l += QStringLiteral("Antwort ") + QString::number(i + 1) +
+                     (p.value(i) == QLatin1String("1") ? QStringLiteral(" Richtig")
+                                                       : QStringLiteral(" Falsch")) +
+                     kUmbruch;
             }
-            break;
-        case 1:
-        case 5:
-            for (qsizetype k = 0; k + 1 < p.size(); ++k) {
-                l += p[k] + kUmbruch;
-            }
-            break;
-        case 2:
-            for (int i = 0; i < 5; ++i) {
-                if (p.value(3 * i) != QLatin1String("0")) {
-                    l += kUmbruch + p.value(3 * i) + QLatin1Char(' ') + p.value(3 * i + 1) +
-                         p.value(3 * i + 2);
-                }
-            }
-            break;
-        default:
-            break;
+        }
+    } else {
+        l = antwortliste(z.grundtyp, merker);
     }
     return v + kUmbruch + kUmbruch + QStringLiteral("Und das war Ihre Meinung zu dem Thema:") +
            kUmbruch + kUmbruch + l;

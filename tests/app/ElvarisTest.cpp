@@ -28,19 +28,7 @@ protected:
         w->starten(arbeit.path());
         return w;
     }
-    QStringList logzeilen() const {
-        QFile f(f_logdatei(arbeit.path()));
-        QStringList l;
-        if (f.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& z : f.readAll().split('\n')) {
-                if (!z.isEmpty()) {
-                    const QString klar = f_logverschluesseln(f_ausAnsi(z.chopped(1)));
-                    l << klar.mid(klar.indexOf(QStringLiteral("//")) + 2 + 20);
-                }
-            }
-        }
-        return l;
-    }
+    QStringList logzeilen() const { return logereignisse(arbeit.path()); }
     bool aktiv(elvaris& w, elvaris::Menue m) { return w.aktion(m)->isEnabled(); }
 
     QTemporaryDir arbeit;

@@ -6,9 +6,12 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "db/Aufgabenquelle.h"
+#include "db/Nutzungslog.h"
+#include "db/Verschluesselung.h"
 
 // A small database: two main areas, unit groups, basic data and a handful of tasks.
 inline QJsonObject kleineQuelle() {
@@ -65,4 +68,19 @@ inline void schreiben(const QString& pfad, const QByteArray& daten) {
     QFile f(pfad);
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
     f.write(daten);
+}
+
+// The events of the usage log in the working folder, unscrambled, without prefix and time.
+inline QStringList logereignisse(const QString& startpfad) {
+    QFile f(f_logdatei(startpfad));
+    QStringList l;
+    if (f.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& z : f.readAll().split('\n')) {
+            if (!z.isEmpty()) {
+                const QString klar = f_logverschluesseln(f_ausAnsi(z.chopped(1)));
+                l << klar.mid(klar.indexOf(QStringLiteral("//")) + 2 + 20);
+            }
+        }
+    }
+    return l;
 }

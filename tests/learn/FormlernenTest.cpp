@@ -62,19 +62,7 @@ protected:
         const auto treffer = lernen->baum()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
         return treffer.isEmpty() ? nullptr : treffer.first();
     }
-    QStringList logzeilen() const {
-        QFile f(f_logdatei(arbeit.path()));
-        QStringList l;
-        if (f.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& z : f.readAll().split('\n')) {
-                if (!z.isEmpty()) {
-                    const QString klar = f_logverschluesseln(f_ausAnsi(z.chopped(1)));
-                    l << klar.mid(klar.indexOf(QStringLiteral("//")) + 2 + 20);
-                }
-            }
-        }
-        return l;
-    }
+    QStringList logzeilen() const { return logereignisse(arbeit.path()); }
 
     QTemporaryDir arbeit;
     QString demo;
