@@ -44,6 +44,17 @@ QString antwortliste(int grundtyp, const QString& merker) {
     return l;
 }
 
+// Points mode 0: the sum of the right rows; 1: all or nothing; any other mode: nothing.
+int nachModus(int mode, int summe, bool alleRichtig, int full) {
+    if (mode == 0) {
+        return summe;
+    }
+    if (mode == 1) {
+        return alleRichtig ? full : 0;
+    }
+    return 0;
+}
+
 }  // namespace
 
 Bewertungszeilen f_zeilenLernen(const Aufgabenzeile& z, const Antwortboxen& b) {
@@ -92,13 +103,7 @@ int f_mcpunkte(const Bewertungszeilen& r, int mode, int full) {
         angekreuzt += (1 << i) * r.i_zeilenmarke[i];
         richtig += (1 << i) * (r.i_zeilenwertung[i] > 0 ? 1 : 0);
     }
-    if (mode == 0) {
-        return summe;
-    }
-    if (mode == 1) {
-        return angekreuzt == richtig ? full : 0;
-    }
-    return 0;
+    return nachModus(mode, summe, angekreuzt == richtig, full);
 }
 
 QString f_phonetik(const QString& text) {
@@ -176,13 +181,7 @@ int f_kurzantwortpunkte(const Bewertungszeilen& r, int mode, int full) {
             alle = false;
         }
     }
-    if (mode == 0) {
-        return summe;
-    }
-    if (mode == 1) {
-        return eine && alle ? full : 0;
-    }
-    return 0;
+    return nachModus(mode, summe, eine && alle, full);
 }
 
 bool f_wertLesen(const QString& text, double& re, double& im) {
@@ -295,13 +294,7 @@ int f_mathepunkte(const Bewertungszeilen& r, const QStringList& s_einheiten, int
             alle = false;
         }
     }
-    if (mode == 0) {
-        return summe;
-    }
-    if (mode == 1) {
-        return alle ? full : 0;
-    }
-    return 0;
+    return nachModus(mode, summe, alle, full);
 }
 
 int f_formelpunkte(const Bewertungszeilen& r, Formelcompclass& o_formel, int mode, int full) {
@@ -346,13 +339,7 @@ int f_formelpunkte(const Bewertungszeilen& r, Formelcompclass& o_formel, int mod
             falsch = true;
         }
     }
-    if (mode == 0) {
-        return summe;
-    }
-    if (mode == 1) {
-        return falsch ? 0 : full;
-    }
-    return 0;
+    return nachModus(mode, summe, !falsch, full);
 }
 
 int f_punkte(const Aufgabenzeile& z, const Bewertungszeilen& r, const QStringList& s_einheiten,
