@@ -28,25 +28,6 @@ int ansicode(QChar c) {
     return 255;
 }
 
-bool istOperator(QChar c) {
-    switch (c.unicode()) {
-        case '+':
-        case '-':
-        case '*':
-        case '/':
-        case '^':
-        case '|':
-        case '%':
-        case '&':
-        case '=':
-        case '(':
-        case ')':
-            return true;
-        default:
-            return false;
-    }
-}
-
 std::vector<qsizetype> ganzeVorkommen(const QString& text, const QString& stueck,
                                       bool nachVorzeichen) {
     std::vector<qsizetype> positionen;
@@ -54,7 +35,7 @@ std::vector<qsizetype> ganzeVorkommen(const QString& text, const QString& stueck
         return positionen;
     }
     qsizetype p = 0;
-    while ((p = text.indexOf(stueck, p)) >= 0) {
+    while ((p = suchen(text, stueck, p)) >= 0) {
         const qsizetype ende = p + stueck.size();
         const bool links = p == 0 || istOperator(text[p - 1]) ||
                            (nachVorzeichen && text[p - 1] == QLatin1Char('@'));

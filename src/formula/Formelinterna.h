@@ -17,11 +17,27 @@ inline QString roh(const char16_t* text) {
                                 static_cast<qsizetype>(std::char_traits<char16_t>::length(text)));
 }
 
+// The first position of `muster` in `text` from `ab` on, or -1. Formulas are short: a plain
+// search beats the general one, whose set-up dominates at these lengths.
+inline qsizetype suchen(QStringView text, QStringView muster, qsizetype ab = 0) {
+    const qsizetype m = muster.size();
+    if (m == 0) {
+        return -1;
+    }
+    const QChar erstes = muster[0];
+    for (qsizetype i = ab; i + m <= text.size(); ++i) {
+        if (text[i] == erstes && text.mid(i, m) == muster) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 // Every occurrence, left to right, non-overlapping, case-sensitive. Most rules find nothing
 // in a short formula, so the search comes first and costs no allocation.
 inline void ersetzen(QString& s, const char16_t* von, const char16_t* nach) {
     const QString v = roh(von);
-    if (s.contains(v)) {
+    if (suchen(s, v) >= 0) {
         s.replace(v, roh(nach));
     }
 }
@@ -56,7 +72,7 @@ void regelnAnwenden(QString& s, const Regel (&regeln)[N]) {
             continue;
         }
         const QString v = roh(r.von);
-        if (s.contains(v)) {
+        if (suchen(s, v) >= 0) {
             s.replace(v, roh(r.nach));
             erfassen();
         }
@@ -66,7 +82,25 @@ void regelnAnwenden(QString& s, const Regel (&regeln)[N]) {
 // Windows-1252 code of a character; characters outside the code page count as 255.
 int ansicode(QChar c);
 
-bool istOperator(QChar c);
+// Operator characters of engine notation and the brackets.
+inline bool istOperator(QChar c) {
+    switch (c.unicode()) {
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '^':
+        case '|':
+        case '%':
+        case '&':
+        case '=':
+        case '(':
+        case ')':
+            return true;
+        default:
+            return false;
+    }
+}
 
 // Positions of the occurrences of `stueck` in `text` that stand as whole operands: at the
 // start or after an operator (or, for function tokens, a sign marker), and at the end or

@@ -114,43 +114,13 @@ QString f_zahlSchreiben(double x) {
     if (x == 0.0) {
         return QStringLiteral("0");
     }
-    // 15 significant digits decide the exponent, so 9.999999999999999 becomes 10.
-    // to_chars, unlike printf, does not depend on the C locale the GUI sets.
-    char puffer[400];
-    auto r =
-        std::to_chars(puffer, puffer + sizeof puffer - 1, x, std::chars_format::scientific, 14);
-    *r.ptr = '\0';
-    const char* e = std::strchr(puffer, 'e');
-    const int exponent = std::atoi(e + 1);
-    QString text;
-    if (exponent >= 15 || exponent < -4) {
-        QString mantisse = QString::fromLatin1(puffer, e - puffer);
-        if (mantisse.contains(QLatin1Char('.'))) {
-            while (mantisse.endsWith(QLatin1Char('0'))) {
-                mantisse.chop(1);
-            }
-            if (mantisse.endsWith(QLatin1Char('.'))) {
-                mantisse.chop(1);
-            }
-        }
-        const int betrag = std::abs(exponent);
-        text = mantisse + QLatin1Char('E') + (exponent < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
-               (betrag < 10 ? QStringLiteral("0") : QString()) + QString::number(betrag);
-    } else {
-        r = std::to_chars(puffer, puffer + sizeof puffer - 1, x, std::chars_format::fixed,
-                          std::max(0, 14 - exponent));
-        *r.ptr = '\0';
-        std::size_t laenge = std::strlen(puffer);
-        if (std::strchr(puffer, '.') != nullptr) {
-            while (laenge > 0 && puffer[laenge - 1] == '0') {
-                --laenge;
-            }
-            if (laenge > 0 && puffer[laenge - 1] == '.') {
-                --laenge;
-            }
-        }
-        text = QString::fromLatin1(puffer, static_cast<qsizetype>(laenge));
-    }
+    // 15 significant digits; the exponent form below 1E-4 and from 1E15 on, with a sign and
+    // at least two digits: exactly the general format of that precision. to_chars, unlike
+    // printf, does not depend on the C locale the GUI sets.
+    char puffer[64];
+    const auto r = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 15);
+    QString text = QString::fromLatin1(puffer, r.ptr - puffer);
+    text.replace(QLatin1Char('e'), QLatin1Char('E'));
     text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text;
 }
