@@ -91,7 +91,7 @@ std::unique_ptr<Database> Database::anlegen(const QString& pfad) {
     }
     sqlite3_busy_timeout(db, 3000);
     // Larger pages make the whole-table updates of every opening cheaper.
-    sqlite3_exec(db, "PRAGMA page_size = 8192", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA page_size = 16384", nullptr, nullptr, nullptr);
     return std::unique_ptr<Database>(new Database(pfad, Modus::Schreiben, db));
 }
 
