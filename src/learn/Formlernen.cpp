@@ -291,10 +291,8 @@ void Formlernen::multimediaSetzen() {
             m_mm[static_cast<std::size_t>(i)]->setVisible(p.sichtbar[static_cast<std::size_t>(i)]);
         }
     }
-    if (QAction* a = menue(QStringLiteral("menuaktbilddrucken"))) {
-        a->setEnabled(false);  // printing arrives with its own window; the rule is in the plan
-        a->setProperty("nachPlan", p.bildDruckenAktiv);
-    }
+    // "&aktuelles Bild drucken" follows p.bildDruckenAktiv once printing exists; until then
+    // the entry stays disabled.
 }
 
 void Formlernen::bildZeigen(int nummer) {
@@ -384,10 +382,9 @@ void Formlernen::geheZu() {
 }
 
 void Formlernen::geheZuBezeichnung(const QString& bezeichnung) {
-    const auto antwort = std::optional<QString>(bezeichnung);
     try {
         // The search starts from the first task; the task left keeps its answer.
-        if (!m_sitzung.geheZu(*antwort, merkerText())) {
+        if (!m_sitzung.geheZu(bezeichnung, merkerText())) {
             m_dialoge.meldung(QStringLiteral("Aufgabe nicht gefunden"), kTitel);
             return;
         }
