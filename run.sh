@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps
 cmake --preset dev >/dev/null
-cmake --build --preset dev
+cmake --build --preset dev --target elvaris demo
 cd build/dev/demo
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Kein Bildschirm gefunden: Elvaris speichert das Hauptfenster als build/dev/demo/elvaris.png." >&2

@@ -102,10 +102,19 @@ elvaris::elvaris(AppState& st, Dialoge& dialoge, Zufall& zufall, Umgebung umgebu
     setWindowTitle(kTitel);
     m_mdi = new Hintergrundflaeche(this);
     setCentralWidget(m_mdi);
+    // The learning window is activated when it becomes the active child, not each time the
+    // program regains the focus (a message box, another program): the area reports those as a
+    // null activation followed by the same child again.
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        if (w != nullptr && w == m_lernSub && m_lernfenster != nullptr) {
-            m_lernfenster->aktivieren();
+        if (w == nullptr || m_lernfensterLaedt || w->isHidden()) {
+            return;  // loading the hidden learning window is no activation
         }
+        if (w == m_lernSub && m_letzteAktive != m_lernSub && m_lernfenster != nullptr) {
+            m_letzteAktive = w;
+            m_lernfenster->aktivieren();
+            return;
+        }
+        m_letzteAktive = w;
     });
     m_status = new QLabel(this);
     statusBar()->addWidget(m_status, 1);
@@ -252,11 +261,13 @@ bool elvaris::datenbankOeffnen(const QString& pfad) {
     // The learning window is loaded hidden with the first database; it keeps its own
     // connection and selection when another database is opened later.
     if (m_lernfenster == nullptr) {
+        m_lernfensterLaedt = true;
         m_lernfenster = new Formlernen(m_st, m_dialoge, m_zufall);
         m_lernSub = m_mdi->addSubWindow(m_lernfenster);
         m_lernSub->setAttribute(Qt::WA_DeleteOnClose, false);
         m_lernSub->hide();
         m_lernfenster->laden();
+        m_lernfensterLaedt = false;
     }
     m_datenbankOffen = true;
     menuesSetzen();
@@ -268,12 +279,22 @@ void elvaris::lernenBefehl() {
     if (m_lernSub == nullptr) {
         return;
     }
+    if (m_lernSub->isHidden() || m_lernfenster->isHidden()) {
+        m_letzteAktive = nullptr;  // shown again: that is a new activation
+    }
+    m_lernfenster->show();
     m_lernSub->showMaximized();
     m_mdi->setActiveSubWindow(m_lernSub);
+    // The area may report the activation while the child is still being shown; then it
+    // happens here.
+    if (m_letzteAktive != m_lernSub && m_lernfenster != nullptr) {
+        m_letzteAktive = m_lernSub;
+        m_lernfenster->aktivieren();
+    }
 }
 
 void elvaris::closeEvent(QCloseEvent* e) {
-    if (m_lernfenster != nullptr) {
+    if (m_lernfenster != nullptr && !m_lernfenster->isHidden()) {
         m_lernfenster->close();  // it closes with the main window and logs its result
     }
     QMainWindow::closeEvent(e);

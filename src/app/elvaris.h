@@ -77,6 +77,8 @@ private:
     QMdiArea* m_mdi = nullptr;
     Formlernen* m_lernfenster = nullptr;
     QMdiSubWindow* m_lernSub = nullptr;
+    QMdiSubWindow* m_letzteAktive = nullptr;
+    bool m_lernfensterLaedt = false;
     QLabel* m_status = nullptr;
     QAction* m_oeffnen = nullptr;
     QAction* m_aktualisieren = nullptr;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -151,8 +152,14 @@ void Formlernen::menuesAnlegen() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     connect(eintrag(datei, QStringLiteral("menuoeffnen"), QStringLiteral("Ö&ffnen")),
             &QAction::triggered, this, &Formlernen::oeffnen);
+    // "&Beenden" closes the child window together with its frame in the main window.
     connect(eintrag(datei, QStringLiteral("menubeenden"), QStringLiteral("&Beenden")),
-            &QAction::triggered, this, &QWidget::close);
+            &QAction::triggered, this, [this] {
+                close();
+                if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+                    rahmen->hide();
+                }
+            });
     // Entries whose windows are not part of the program yet are present and disabled.
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&?"));
     eintrag(hilfe, QStringLiteral("menuformelsammlung"), QStringLiteral("&Formelsammlung"))

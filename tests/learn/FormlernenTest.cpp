@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -328,4 +330,22 @@ TEST_F(FormlernenTest, EingabefelderFiltern) {
     EXPECT_TRUE(st.bo_einsetzbar);
     lernen->rechner()->close();
     EXPECT_TRUE(lernen->isEnabled());
+}
+
+TEST_F(FormlernenTest, WiederkehrenderFokusIstKeineAktivierung) {
+    QTreeWidgetItem* gs = knoten(QStringLiteral("Gleichstromtechnik"));
+    ASSERT_NE(gs, nullptr);
+    lernen->knotenGeklickt(gs);
+    // The program loses and regains the focus: the choice stays, no second login.
+    QMdiArea* mdi = haupt->mdi();
+    emit mdi->subWindowActivated(nullptr);
+    emit mdi->subWindowActivated(mdi->subWindowList().first());
+    EXPECT_EQ(logzeilen().count("Login Lernen"), 1);
+    EXPECT_EQ(st.themenbaum.knoten("0H")->bild, 2);
+    // Closed with "&Beenden" and shown again with "&Lernen": a new activation.
+    lernen->menue("menubeenden")->trigger();
+    EXPECT_FALSE(lernen->isVisible());
+    EXPECT_FALSE(haupt->mdi()->subWindowList().first()->isVisible());
+    haupt->lernenBefehl();
+    EXPECT_EQ(logzeilen().count("Login Lernen"), 2);
 }
