@@ -161,6 +161,14 @@ QString rechteSeite(const QString& s) {
 }
 }  // namespace
 
+QString Formelcompclass::wertesatz(const QString& eingesetzt) {
+    QString t = f_reinigung(eingesetzt);
+    if (t.contains(QStringLiteral("§§"))) {
+        t = f_MehrFunktion(t);
+    }
+    return f_klammer(t).replace(QLatin1Char('@'), QLatin1Char('-'));
+}
+
 QString Formelcompclass::f_formelAuswertung(const QString& s_1) {
     if (bo_generalfehler) {
         return {};
@@ -181,12 +189,8 @@ QString Formelcompclass::f_formelAuswertung(const QString& s_1) {
         const std::vector<Definition> defs = definitionen(teile[1]);
         QString ergebnis;
         for (int satz = 0; satz < 3; ++satz) {
-            QString t = einsetzenDefinitionen(f_konstanteneinsetzen(formel), defs, satz);
-            t = f_reinigung(t);
-            if (t.contains(QStringLiteral("§§"))) {
-                t = f_MehrFunktion(t);
-            }
-            ergebnis += QLatin1Char(';') + f_klammer(t).replace(QLatin1Char('@'), QLatin1Char('-'));
+            ergebnis += QLatin1Char(';') +
+                        wertesatz(einsetzenDefinitionen(f_konstanteneinsetzen(formel), defs, satz));
         }
         return ergebnis;
     } catch (const Abbruch&) {
@@ -209,11 +213,7 @@ QString Formelcompclass::f_formelAuswertungEinfach(const QString& s_1) {
             return {};
         }
         const std::vector<Definition> defs = definitionen(teile[1]);
-        QString t = f_reinigung(einsetzenDefinitionen(formel, defs, 0));
-        if (t.contains(QStringLiteral("§§"))) {
-            t = f_MehrFunktion(t);
-        }
-        return QLatin1Char(';') + f_klammer(t).replace(QLatin1Char('@'), QLatin1Char('-'));
+        return QLatin1Char(';') + wertesatz(einsetzenDefinitionen(formel, defs, 0));
     } catch (const Abbruch&) {
         fehler(QStringLiteral("Fehler in Formel"));
         return {};

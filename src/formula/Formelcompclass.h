@@ -156,6 +156,9 @@ private:
     void operandenAufbauen();
     // Variable definitions «name;v1;v2;v3» separated by ":", longest name first.
     std::vector<Definition> definitionen(const QString& text) const;
+    // The value of a formula whose variables are replaced: normalised, multi-argument functions
+    // resolved, evaluated, with "-" as the minus sign.
+    QString wertesatz(const QString& eingesetzt);
     QString einsetzenDefinitionen(QString formel, const std::vector<Definition>& d, int satz) const;
 
     // A one-argument function: code removed, "@" -> "-", the degree factor where allowed.
