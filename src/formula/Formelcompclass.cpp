@@ -161,6 +161,18 @@ QString rechteSeite(const QString& s) {
 }
 }  // namespace
 
+QString Formelcompclass::eingangspunkt(const std::function<QString()>& rechnung) {
+    if (bo_generalfehler) {
+        return {};
+    }
+    try {
+        return rechnung();
+    } catch (const Abbruch&) {
+        fehler(QStringLiteral("Fehler in Formel"));
+        return {};
+    }
+}
+
 QString Formelcompclass::wertesatz(const QString& eingesetzt) {
     QString t = f_reinigung(eingesetzt);
     if (t.contains(QStringLiteral("§§"))) {
@@ -170,10 +182,7 @@ QString Formelcompclass::wertesatz(const QString& eingesetzt) {
 }
 
 QString Formelcompclass::f_formelAuswertung(const QString& s_1) {
-    if (bo_generalfehler) {
-        return {};
-    }
-    try {
+    return eingangspunkt([&]() -> QString {
         const QStringList teile = rechteSeite(s_1).split(QStringLiteral("//"));
         if (teile.size() < 2) {
             throw Abbruch();
@@ -193,17 +202,11 @@ QString Formelcompclass::f_formelAuswertung(const QString& s_1) {
                         wertesatz(einsetzenDefinitionen(f_konstanteneinsetzen(formel), defs, satz));
         }
         return ergebnis;
-    } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler in Formel"));
-        return {};
-    }
+    });
 }
 
 QString Formelcompclass::f_formelAuswertungEinfach(const QString& s_1) {
-    if (bo_generalfehler) {
-        return {};
-    }
-    try {
+    return eingangspunkt([&]() -> QString {
         const QStringList teile = rechteSeite(s_1).split(QStringLiteral("//"));
         if (teile.size() < 2) {
             throw Abbruch();
@@ -214,17 +217,11 @@ QString Formelcompclass::f_formelAuswertungEinfach(const QString& s_1) {
         }
         const std::vector<Definition> defs = definitionen(teile[1]);
         return QLatin1Char(';') + wertesatz(einsetzenDefinitionen(formel, defs, 0));
-    } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler in Formel"));
-        return {};
-    }
+    });
 }
 
 QString Formelcompclass::f_formelvergleich(const QString& s_1, const QString& s_2) {
-    if (bo_generalfehler) {
-        return {};
-    }
-    try {
+    return eingangspunkt([&]() -> QString {
         const QStringList teile = s_1.split(QStringLiteral("//"));
         if (teile.size() < 2) {
             throw Abbruch();
@@ -253,10 +250,7 @@ QString Formelcompclass::f_formelvergleich(const QString& s_1, const QString& s_
             }
         }
         return richtig ? QStringLiteral("Richtig") : QStringLiteral("Falsch");
-    } catch (const Abbruch&) {
-        fehler(QStringLiteral("Fehler in Formel"));
-        return {};
-    }
+    });
 }
 
 QString Formelcompclass::f_variablensuche(const QString& s_x) {

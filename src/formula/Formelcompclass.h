@@ -156,6 +156,8 @@ private:
     void operandenAufbauen();
     // Variable definitions «name;v1;v2;v3» separated by ":", longest name first.
     std::vector<Definition> definitionen(const QString& text) const;
+    // An entry point: guarded by the flag; a failure of its own is "Fehler in Formel".
+    QString eingangspunkt(const std::function<QString()>& rechnung);
     // The value of a formula whose variables are replaced: normalised, multi-argument functions
     // resolved, evaluated, with "-" as the minus sign.
     QString wertesatz(const QString& eingesetzt);
